@@ -1,0 +1,66 @@
+#include "app/main_window.h"
+
+#include <FL/Fl_Double_Window.H>
+#include <FL/Fl_Menu_Bar.H>
+#include <FL/Fl_Scroll.H>
+
+#include <cstdlib>
+
+#include "app/chart_state.h"
+#include "app/message_boxes.h"
+#include "dialogs/chart_data_dialog.h"
+#include "storage/chart_file_commands.h"
+
+Fl_Scroll* chart_view = nullptr;
+Fl_Menu_Bar* main_menu_bar = nullptr;
+
+void quit_command() { std::exit(0); }
+
+void chart_style_command() {
+  ChartState.chart_style = ChartState.chart_style == 1 ? 0 : 1;
+  chart_view->redraw();
+}
+
+void about_command() {
+  show_message(
+      "Vantrel\nVersion 1.1\n"
+      "Sidereal charts with Vimshottari dashas, by the Vantrel makers.");
+}
+
+namespace {
+void new_item(Fl_Widget*, void*) { show_chart_data_dialog(false); }
+void edit_item(Fl_Widget*, void*) { show_chart_data_dialog(true); }
+void open_item(Fl_Widget*, void*) { show_chart_list(); }
+void save_item(Fl_Widget*, void*) { save_chart(); }
+void quit_item(Fl_Widget*, void*) { quit_command(); }
+void style_item(Fl_Widget*, void*) { chart_style_command(); }
+void about_item(Fl_Widget*, void*) { about_command(); }
+}  // namespace
+
+Fl_Window* begin_main_window() {
+  auto* window = new Fl_Double_Window(440, 480, "Vantrel");
+
+  main_menu_bar = new Fl_Menu_Bar(0, 0, 440, 20);
+  main_menu_bar->add("File/New", 0, new_item);
+  main_menu_bar->add("File/Edit", 0, edit_item);
+  main_menu_bar->add("File/Open", 0, open_item);
+  main_menu_bar->add("File/Save", 0, save_item, nullptr, FL_MENU_DIVIDER);
+  main_menu_bar->add("File/Quit", 0, quit_item);
+  main_menu_bar->add("Options/Chart Style.../North Chart", 0, style_item, nullptr,
+                     FL_MENU_RADIO);
+  main_menu_bar->add("Options/Chart Style.../South Chart", 0, style_item, nullptr,
+                     FL_MENU_RADIO | FL_MENU_VALUE);
+  main_menu_bar->add("Help/About", 0, about_item);
+
+  chart_view = new Fl_Scroll(0, 20, 438, 458);
+  chart_view->color(FL_WHITE);
+  return window;
+}
+
+void end_main_window(Fl_Window* window) {
+  chart_view->end();
+  chart_view->type(Fl_Scroll::VERTICAL);
+  window->resizable(chart_view);
+  window->end();
+  window->size_range(440, 480, 440, 1008, 0, 0);
+}

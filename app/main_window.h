@@ -1,0 +1,21 @@
+#pragma once
+
+class Fl_Menu_Bar;
+class Fl_Scroll;
+class Fl_Window;
+
+// The scrolling chart area: redrawing it repaints the chart.
+extern Fl_Scroll* chart_view;
+extern Fl_Menu_Bar* main_menu_bar;
+
+// Builds the window, its menus and chart_view, and leaves chart_view open so
+// that the chart widget is created inside it.
+Fl_Window* begin_main_window();
+
+// Closes chart_view and the window and sets the window's size range.
+void end_main_window(Fl_Window* window);
+
+// The menu commands of the shell itself.
+void quit_command();
+void chart_style_command();
+void about_command();

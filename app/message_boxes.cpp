@@ -1,0 +1,11 @@
+#include "app/message_boxes.h"
+
+#include <FL/fl_ask.H>
+
+namespace {
+void toolkit_alert(const char* text) { fl_alert("%s", text); }
+void toolkit_message(const char* text) { fl_message("%s", text); }
+}  // namespace
+
+MessageBoxFunction show_alert = toolkit_alert;
+MessageBoxFunction show_message = toolkit_message;

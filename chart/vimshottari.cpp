@@ -1,0 +1,132 @@
+#include "chart/vimshottari.h"
+
+#include <cstdio>
+
+#include "app/chart_state.h"
+#include "chart/position_derivations.h"
+
+const char* const DashaLords[dasha_lord_count] = {"Ke", "Ve", "Su", "Mo", "Ma",
+                                                  "Ra", "Ju", "Sa", "Me"};
+
+const int DashaYears[dasha_lord_count] = {7, 20, 6, 10, 7, 18, 16, 19, 17};
+
+// clang-format off
+const double BhuktiDays[dasha_lord_count * dasha_lord_count] = {
+    149.14, 426.13, 127.84, 213.06, 149.14, 383.51, 340.9, 404.82, 362.21,
+    1217.5, 365.25, 608.75, 426.13, 1095.75, 974.0, 1156.63, 1034.88, 426.13,
+    109.58, 182.63, 127.84, 328.72, 292.2, 346.99, 310.46, 127.84, 365.25,
+    304.38, 213.06, 547.88, 487.0, 578.31, 517.44, 213.06, 608.75, 182.63,
+    149.14, 383.51, 340.9, 404.82, 362.21, 149.14, 426.13, 127.84, 213.06,
+    986.17, 876.6, 1040.96, 931.39, 383.51, 1095.75, 328.73, 547.88, 383.51,
+    779.2, 925.3, 827.9, 340.9, 974.0, 292.2, 487.0, 340.9, 876.6,
+    1098.79, 983.13, 404.82, 1156.63, 346.99, 578.31, 404.82, 1040.96, 925.3,
+    879.64, 362.21, 1034.88, 310.46, 517.44, 362.21, 931.39, 827.9, 983.13,
+};
+// clang-format on
+
+void format_date(char (&area)[date_text_size], double day_count) {
+  // Applied to every day number without a test for the reform: the text is
+  // Gregorian throughout.
+  int z = static_cast<int>(day_count);
+  int alpha = static_cast<int>((z - 1867216.25) / 36524.25);
+  int a = z + 1 + alpha - alpha / 4;
+  int b = a + 1524;
+  int c = static_cast<int>((b - 122.1) / 365.25);
+  int d = static_cast<int>(365.25 * c);
+  int e = static_cast<int>((b - d) / 30.6001);
+  int day = b - d - static_cast<int>(30.6001 * e);
+  int month = e <= 13 ? e - 1 : e - 13;
+  int year = month > 2 ? c - 4716 : c - 4715;
+  std::snprintf(area, sizeof area, "%s %2.2d, %d", MonthAbbrev[month - 1], day, year);
+}
+
+RunningBhukti running_bhukti(int moon_position) {
+  double m = nakshatra_measure(moon_position);
+  int n = static_cast<int>(m);
+  int major = n % dasha_lord_count;
+  double elapsed = (m - n) * (DashaYears[major] * days_per_year);
+  // A whole-arc-minute Moon leaves at least 1/800 of the major period to
+  // run, so the search always stops within the row.
+  double sum = 0;
+  int k = 0;
+  for (; k < dasha_lord_count; ++k) {
+    sum += BhuktiDays[dasha_lord_count * major + k];
+    if (sum >= elapsed) break;
+  }
+  return {major, (major + k) % dasha_lord_count, dasha_lord_count * major + k,
+          sum - elapsed};
+}
+
+namespace {
+
+// Where the listing stands between entries.
+struct DashaCursor {
+  int major_lord;
+  int sub_lord;
+  int index;
+  double date;
+  double step;
+};
+
+// Records one entry at (cx, top + 12) and moves on to the next sub-period;
+// true once the major period has ended.
+bool add_entry(DashaListing& listing, DashaCursor& cursor, int cx, int top) {
+  DashaEntry& entry = listing.entries[listing.entry_count++];
+  entry.major_lord = cursor.major_lord;
+  entry.sub_lord = cursor.sub_lord;
+  entry.date = cursor.date;
+  std::snprintf(entry.label, sizeof entry.label, "%s/%s ", DashaLords[cursor.major_lord],
+                DashaLords[cursor.sub_lord]);
+  format_date(entry.date_text, cursor.date);
+  entry.x = cx;
+  entry.date_x = cx + 40;
+  entry.y = top + 12;
+
+  cursor.sub_lord = (cursor.sub_lord + 1) % dasha_lord_count;
+  cursor.date = cursor.date + cursor.step;
+  cursor.index = cursor.index + 1;
+  if (cursor.index == dasha_lord_count * dasha_lord_count) cursor.index = 0;
+  cursor.step = BhuktiDays[cursor.index];
+  return cursor.sub_lord == cursor.major_lord;
+}
+
+}  // namespace
+
+void list_dashas(DashaListing& listing, int x, int y) {
+  listing.entry_count = 0;
+  listing.title_x = x;
+  listing.title_y = y + 12;
+  y += 14;
+  listing.rule_x1 = x;
+  listing.rule_x2 = x + 140;
+  listing.rule_y = y;
+  y += 6;
+
+  RunningBhukti running = running_bhukti(ChartState.positions[moon_body]);
+  DashaCursor cursor = {running.major_lord, running.sub_lord, running.index,
+                        ChartState.julian_day, running.step};
+
+  for (int block = 0; block < dasha_lord_count; ++block) {
+    if (add_entry(listing, cursor, x, y)) {
+      y += 12;
+    } else {
+      // The second and third columns stand at fixed positions.
+      int cx = 138;
+      int c = 0;
+      for (int i = 0; i < 8; ++i) {
+        if (add_entry(listing, cursor, cx, y)) break;
+        ++c;
+        cx += 130;
+        if (c % 2 == 0) {
+          y += 12;
+          cx = 138;
+        }
+      }
+      y += 16;
+    }
+    // The index already points at the next lord's first sub-period.
+    cursor.major_lord = (cursor.major_lord + 1) % dasha_lord_count;
+    cursor.sub_lord = cursor.major_lord;
+  }
+  listing.end_y = y;
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+
+// What the Chart Data dialog holds: the texts of its text and integer fields
+// and the selected item of each choice, counted from 0.
+struct ChartDataEntries {
+  std::string name;
+  int month_index = 0;  // month - 1
+  std::string day;
+  std::string year;
+  std::string hour;
+  std::string minute;
+  int zone_sign_index = 0;  // 1 for "-"
+  std::string zone_hours;
+  std::string zone_minutes;
+  std::string place;
+  std::string lon_degrees;
+  int lon_dir_index = 0;  // 1 for "E"
+  std::string lon_minutes;
+  std::string lat_degrees;
+  int lat_dir_index = 0;  // 1 for "S"
+  std::string lat_minutes;
+};
+
+// An integer field's value as strtol reads it with base 0. A text beyond the
+// range of long reads as LONG_MAX or LONG_MIN, so it fails every range check
+// instead of wrapping into an accepted value.
+long read_integer_field(const std::string& text);
+
+// The message of the first check that fails, or nullptr when all pass.
+const char* check_chart_data(const ChartDataEntries& entries);
+
+// Writes checked entries into ChartState with their sign conventions and
+// composes date_line; computes nothing.
+void store_chart_data(const ChartDataEntries& entries);

@@ -1,0 +1,8 @@
+#pragma once
+
+#include <cstddef>
+
+// A body as the diagrams show it: abbreviation, "R" when marked retrograde,
+// a blank and the whole degrees within its sign, e.g. "Ma 5" or "SaR 23".
+constexpr std::size_t body_label_size = 8;
+void format_body_label(char (&area)[body_label_size], int body);

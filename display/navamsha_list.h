@@ -1,0 +1,7 @@
+#pragma once
+
+#include "display/chart_canvas.h"
+
+// Title line, then every body's navamsha sign number on one line, 36 pixels
+// apart. Draws in the colour left current.
+void draw_navamsha_list(ChartCanvas& canvas, int x, int y);

@@ -1,0 +1,28 @@
+#include "display/planet_table.h"
+
+#include <cstdio>
+
+#include "app/chart_state.h"
+#include "chart/position_derivations.h"
+
+void draw_planet_table(ChartCanvas& canvas, int x, int y) {
+  for (int body = 0; body < body_count; ++body) {
+    int row = body < 5 ? body : body - 5;
+    int column_x = body < 5 ? x : x + 180;
+    int baseline = y + 12 * row + 12;
+    int p = ChartState.positions[body];
+
+    char name[8];
+    if (is_retrograde_marked(body))
+      std::snprintf(name, sizeof name, "%sR", BodyAbbrev[body]);
+    else
+      std::snprintf(name, sizeof name, "%s", BodyAbbrev[body]);
+    canvas.draw_text(name, column_x, baseline);
+
+    char position[position_text_size];
+    format_position(position, p);
+    canvas.draw_text(position, column_x + 30, baseline);
+
+    canvas.draw_text(NakshatraNames[nakshatra_of(p)], column_x + 80, baseline);
+  }
+}

@@ -1,0 +1,74 @@
+#include "ephemeris/moon_and_node.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "ephemeris/lunar_tables.h"
+#include "ephemeris/time_and_calendar.h"
+
+double moon_longitude(double t) {
+  const double t2 = t * t;
+  const double t3 = t * t2;
+  // Fundamental arguments in degrees, used unreduced.
+  const double mean_longitude =
+      t * 481267.8813424 + 218.31665436 - t2 * 0.0013268 + t3 * 1.856e-6;
+  const double d = t * 445267.11151675 + 297.8502042 - t2 * 0.00163 + t3 * 1.832e-6;
+  const double m = t * 35999.05029094 + 357.52910918 - t2 * 0.0001536 + t3 * 4.1e-8;
+  const double m_prime =
+      t * 477198.86763133 + 134.96341138 + t2 * 0.008997 + t3 * 1.4348e-5;
+  const double f = t * 483202.0175273 + 93.2720993 - t2 * 0.0034029 - t3 * 2.84e-7;
+  const double e = (1 - t * 0.002516) - t2 * 7.4e-6;
+
+  double sum = 0.0;
+  for (const MoonTerm& row : MoonTerms) {
+    const double arg = d * row.d + m * row.m + m_prime * row.m_prime + f * row.f;
+    const double a = row.amplitude * 1e-8;
+    const double s = std::sin(arg * degrees_to_radians);
+    // Terms in the Sun's anomaly shrink with the Earth's eccentricity.
+    const int k = std::abs(static_cast<int>(row.m));
+    double term;
+    if (k == 0) {
+      term = s * a;
+    } else if (k == 2) {
+      term = a * e * e * s;
+    } else {
+      term = a * e * s;
+    }
+    sum = sum + term;
+  }
+
+  const double a1 = t * 131.849 + 119.75;
+  const double a2 = t * 479264.29 + 53.09;
+  sum = sum + 0.003958 * std::sin(a1 * degrees_to_radians) +
+        0.001926 * std::sin((mean_longitude - f) * degrees_to_radians) +
+        0.000318 * std::sin(a2 * degrees_to_radians);
+
+  double lambda = mean_longitude + sum;
+  lambda = std::fmod(lambda, 360.0);
+  if (lambda < 0.0) lambda = lambda + 360.0;
+  return lambda;
+}
+
+double lunar_node(double t) {
+  const double omega = 125.0446 - t * 1934.13618 + t * t * 0.0020762 +
+                       t * t * t * 2.139e-6 - t * t * t * t * 1.65e-8;
+
+  double s = 0.0;
+  for (int i = 0; i < node_term_count; ++i) {
+    const NodeTerm& row = NodeTerms[i];
+    const double arg = row.phase * 1e-4 + NodeRates[i] * t + row.t2 * 1e-7 * t * t +
+                       row.t3 * 1e-9 * t * t * t + row.t4 * 1e-11 * t * t * t * t;
+    s = s + std::sin(arg * degrees_to_radians) * (row.amplitude * 1e-4);
+  }
+
+  // Units of 1e-5 radian until converted.
+  double p = 25.9 * std::sin((125.0 - t * 1934.1) * degrees_to_radians) -
+             4.3 * std::sin((220.2 - t * 1935.5) * degrees_to_radians) +
+             0.38 * std::sin((t * 35999.1 + 357.5) * degrees_to_radians) * t;
+  p = p * radians_to_degrees * 1e-5;
+
+  double node = (s + p) + omega;
+  node = std::fmod(node, 360.0);
+  if (node < 0.0) node = node + 360.0;
+  return node;
+}

@@ -1,0 +1,38 @@
+#include "ephemeris/planet_series.h"
+
+#include <cmath>
+
+double cosine_series_sum(const SeriesTerm* table, std::int32_t count, double tau) {
+  double s = 0.0;
+  for (std::int32_t i = 0; i < count; ++i) {
+    const SeriesTerm& term = table[i];
+    s = (term.amplitude * 1e-8) * std::cos((term.frequency * 0.001) * tau +
+                                           term.phase * 1e-8) +
+        s;
+  }
+  return s;
+}
+
+HeliocentricCoordinates heliocentric_coordinates(double t, const BodySeriesSet& set) {
+  const double tau = t / 10.0;
+  double sums[3];
+  int next_constant = 0;
+  for (int coordinate = 0; coordinate < 3; ++coordinate) {
+    double sum = 0.0;
+    double p = 1.0;
+    for (int k = 0; k < 3; ++k) {
+      if (k != 0) p = p * tau;
+      const SeriesTable& table = set.tables[coordinate * 3 + k];
+      double term = 0.0;
+      if (table.rows != nullptr) {
+        term = (cosine_series_sum(table.rows, table.count, tau) +
+                set.constants[next_constant]) *
+               p;
+        ++next_constant;
+      }
+      sum = sum + term;
+    }
+    sums[coordinate] = sum;
+  }
+  return {sums[0], sums[1], sums[2]};
+}

@@ -1,0 +1,47 @@
+#include "ephemeris/time_and_calendar.h"
+
+#include <cmath>
+#include <cstdint>
+
+double julian_day_number(int month, int day, int year) {
+  // Months counted from March of year -4800, so February ends each counted year.
+  const std::int32_t a = 12 * year + month + 57597;
+  const std::int32_t r = a - 12 * (a / 12);
+  std::int32_t j = a / 48 + day + (365 * a + 2 * r + 7) / 12 - 32083;
+  // Up to 15 October 1582 the day is read in the Julian calendar.
+  if (j > 2299171) j = j + a / 4800 - a / 1200 + 38;
+  return static_cast<double>(j);
+}
+
+int is_leap_year(int year) {
+  if ((year & 3) != 0) return 0;
+  if (year % 100 != 0) return 1;
+  return year % 400 == 0 ? 1 : 0;
+}
+
+double local_sidereal_angle(double t, double ut_hours, double longitude) {
+  // The hours enter with factor 1: T already carries the time of day and
+  // 2400.0513 * T the sidereal excess.
+  double s = (t * 2400.0513 + 246.697374558 + ut_hours) * 15.0 - longitude;
+  s = std::fmod(s, 360.0);
+  if (s < 0.0) s = s + 360.0;
+  return s;
+}
+
+double mean_obliquity(double t) {
+  const double epsilon = (23.439291 - t * 0.0130042) - (t * 1.639e-7) * t;
+  return epsilon * degrees_to_radians;
+}
+
+double nutation_in_longitude(double t) {
+  const double u = t / 100.0;
+  const double a1 = (2.18 - u * 3375.7) + (u * 0.36) * u;
+  const double a2 = (u * 125666.39 + 3.51) + (u * 0.1) * u;
+  return (std::sin(a1) * -834.0 - std::sin(a2) * 64.0) * 1e-7;
+}
+
+double normalize_degrees(double x) {
+  double value = std::fmod(x, 360.0);
+  if (value < 0.0) value = value + 360.0;
+  return value;
+}

@@ -1,0 +1,29 @@
+#!/bin/bash
+# The real program: its window, the North style, Quit, and a close request.
+source "$(dirname "$0")/e2e_lib.sh"
+
+workdir=$(mktemp -d)
+start_vantrel "$workdir"
+
+geometry=$(xdotool getwindowgeometry "$MAIN_WINDOW" | awk '/Geometry/ {print $2}')
+[ "$geometry" = "440x480" ] || fail "main window is $geometry, not 440x480"
+
+hints=$(xprop -id "$MAIN_WINDOW" WM_NORMAL_HINTS)
+grep -q 'minimum size: 440 by 480' <<<"$hints" || fail "minimum size: $hints"
+grep -q 'maximum size: 440 by 1008' <<<"$hints" || fail "maximum size: $hints"
+
+screenshot main_window_south
+menu_north_chart
+sleep 0.3
+screenshot main_window_north
+
+menu_file_quit
+status=$(wait_exit)
+[ "$status" = 0 ] || fail "Quit ended with status $status"
+
+# A window manager's close request ends the program with status 0 as well.
+start_vantrel "$workdir"
+"$VANTREL_CLOSE_TOOL" "$MAIN_WINDOW"
+status=$(wait_exit)
+[ "$status" = 0 ] || fail "close request ended with status $status"
+echo "PASS"

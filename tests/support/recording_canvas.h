@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "display/chart_canvas.h"
+
+// Keeps every drawing call in order so that tests compare texts and points.
+struct DrawCall {
+  enum Kind { black, text, line } kind;
+  std::string text;
+  int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+};
+
+struct RecordingCanvas : ChartCanvas {
+  std::vector<DrawCall> calls;
+
+  void select_black() override { calls.push_back({DrawCall::black, {}}); }
+  void draw_text(const char* text, int x, int y) override {
+    calls.push_back({DrawCall::text, text, x, y});
+  }
+  void draw_line(int x1, int y1, int x2, int y2) override {
+    calls.push_back({DrawCall::line, {}, x1, y1, x2, y2});
+  }
+
+  std::vector<DrawCall> texts() const { return only(DrawCall::text); }
+  std::vector<DrawCall> lines() const { return only(DrawCall::line); }
+
+ private:
+  std::vector<DrawCall> only(DrawCall::Kind kind) const {
+    std::vector<DrawCall> out;
+    for (const DrawCall& call : calls)
+      if (call.kind == kind) out.push_back(call);
+    return out;
+  }
+};

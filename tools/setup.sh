@@ -1,0 +1,41 @@
+#!/bin/bash
+# Installs what is missing on a Debian 12 machine, builds Vantrel and then
+# either starts it (run) or runs the whole test suite (test).
+set -euo pipefail
+
+mode=${1:-run}
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${VANTREL_BUILD:-$root/build}
+
+build_packages=(g++ cmake make pkg-config libfltk1.3-dev fonts-dejavu-core
+                googletest libgtest-dev libbenchmark-dev python3)
+test_packages=(xvfb xauth xdotool x11-utils imagemagick)
+
+case "$mode" in
+  run) wanted=("${build_packages[@]}") ;;
+  test) wanted=("${build_packages[@]}" "${test_packages[@]}") ;;
+  *) echo "usage: $0 run|test" >&2; exit 2 ;;
+esac
+
+missing=()
+for package in "${wanted[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+    missing+=("$package")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo=sudo
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
+    "${missing[@]}"
+fi
+
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build "$build" -j"$(nproc)"
+
+if [ "$mode" = run ]; then
+  exec "$build/vantrel"
+fi
+cd "$build"
+ctest --output-on-failure -j"$(nproc)"
