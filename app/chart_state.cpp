@@ -9,12 +9,11 @@ const char* const BodyAbbrev[body_count] = {"As", "Su", "Mo", "Ma", "Me",
                                             "Ju", "Ve", "Sa", "Ra", "Ke"};
 
 const char* const NakshatraNames[27] = {
-    "Aswini",     "Bharani",    "Krittika", "Rohini",    "Mrigsira",
-    "Ardra",      "Punarvasu",  "Pushya",   "Aslesha",   "Magha",
-    "P.Phalguni", "U.Phalguni", "Hasta",    "Chitra",    "Swati",
-    "Vishakha",   "Anuradha",   "Jyeshtha", "Mula",      "P.Shadya",
-    "U.Shadya",   "Shravana",   "Dhanishtha", "Shatbisha", "P.Bhadra",
-    "U.Bhadra",   "Revati"};
+    "Aswini",    "Bharani",  "Krittika", "Rohini",   "Mrigsira",   "Ardra",
+    "Punarvasu", "Pushya",   "Aslesha",  "Magha",    "P.Phalguni", "U.Phalguni",
+    "Hasta",     "Chitra",   "Swati",    "Vishakha", "Anuradha",   "Jyeshtha",
+    "Mula",      "P.Shadya", "U.Shadya", "Shravana", "Dhanishtha", "Shatbisha",
+    "P.Bhadra",  "U.Bhadra", "Revati"};
 
 const char* const MonthAbbrev[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                      "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};

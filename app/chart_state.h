@@ -36,10 +36,10 @@ struct ChartStateRecord {
   std::int32_t lon_minutes;
   std::int32_t lat_degrees;
   std::int32_t lat_minutes;
-  std::uint8_t lon_dir;  // 1 for East
-  std::uint8_t lat_dir;  // 1 for South
-  double longitude;      // degrees, West positive
-  double latitude;       // degrees, North positive
+  std::uint8_t lon_dir;      // 1 for East
+  std::uint8_t lat_dir;      // 1 for South
+  double longitude;          // degrees, West positive
+  double latitude;           // degrees, North positive
   std::uint8_t chart_style;  // 0 South Indian, 1 North Indian
   double julian_day;
   std::int32_t positions[body_count];  // sidereal arc-minutes, 0 to 21599

@@ -39,7 +39,7 @@ constexpr int dasha_entry_capacity = dasha_lord_count * dasha_lord_count;
 struct DashaEntry {
   int major_lord;
   int sub_lord;
-  double date;  // julian_day scale: the chart's own for the first entry
+  double date;                   // julian_day scale: the chart's own for the first entry
   char label[dasha_label_size];  // "Ve/Mo ", trailing blank included
   char date_text[date_text_size];
   int x;       // label baseline start
@@ -48,7 +48,7 @@ struct DashaEntry {
 };
 
 struct DashaListing {
-  int title_x, title_y;         // title baseline start
+  int title_x, title_y;          // title baseline start
   int rule_x1, rule_x2, rule_y;  // the rule under the title
   int entry_count;
   DashaEntry entries[dasha_entry_capacity];

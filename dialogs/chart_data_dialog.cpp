@@ -1,6 +1,169 @@
 #include "dialogs/chart_data_dialog.h"
 
-void show_chart_data_dialog(bool) {}
-void chart_data_ok() {}
-void chart_data_now() {}
-void chart_data_cancel() {}
+#include <FL/Fl.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Choice.H>
+#include <FL/Fl_Input.H>
+#include <FL/Fl_Int_Input.H>
+#include <FL/Fl_Scroll.H>
+#include <FL/Fl_Window.H>
+
+#include <cstdio>
+
+#include "app/chart_state.h"
+#include "app/local_clock.h"
+#include "app/main_window.h"
+#include "app/message_boxes.h"
+#include "chart/compute_chart.h"
+#include "dialogs/chart_data_entries.h"
+
+Fl_Window* chart_data_window = nullptr;
+Fl_Input* name_field = nullptr;
+Fl_Choice* month_choice = nullptr;
+Fl_Int_Input* day_field = nullptr;
+Fl_Int_Input* year_field = nullptr;
+Fl_Int_Input* hour_field = nullptr;
+Fl_Int_Input* minute_field = nullptr;
+Fl_Choice* zone_sign_choice = nullptr;
+Fl_Int_Input* zone_hours_field = nullptr;
+Fl_Int_Input* zone_minutes_field = nullptr;
+Fl_Input* place_field = nullptr;
+Fl_Int_Input* lon_degrees_field = nullptr;
+Fl_Choice* lon_dir_choice = nullptr;
+Fl_Int_Input* lon_minutes_field = nullptr;
+Fl_Int_Input* lat_degrees_field = nullptr;
+Fl_Choice* lat_dir_choice = nullptr;
+Fl_Int_Input* lat_minutes_field = nullptr;
+
+namespace {
+const char* const ZoneSignItems[] = {"+", "-"};
+const char* const LonDirItems[] = {"W", "E"};
+const char* const LatDirItems[] = {"N", "S"};
+
+void write_int(Fl_Int_Input* field, int value) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%d", value);
+  field->value(text);
+}
+
+Fl_Input* text_field(int x, int y, int w, int h, const char* label, bool prefill,
+                     const char* text) {
+  auto* field = new Fl_Input(x, y, w, h, label);
+  if (prefill) field->value(text);
+  return field;
+}
+
+Fl_Int_Input* int_field(int x, int y, int w, int h, const char* label, bool prefill,
+                        int value) {
+  auto* field = new Fl_Int_Input(x, y, w, h, label);
+  if (prefill) write_int(field, value);
+  return field;
+}
+
+template <std::size_t count>
+Fl_Choice* choice(int x, int y, int w, int h, const char* label,
+                  const char* const (&items)[count], bool prefill, int index) {
+  auto* field = new Fl_Choice(x, y, w, h, label);
+  for (const char* item : items) field->add(item);
+  field->value(prefill ? index : 0);
+  return field;
+}
+
+void ok_button(Fl_Widget*, void*) { chart_data_ok(); }
+void now_button(Fl_Widget*, void*) { chart_data_now(); }
+void cancel_button(Fl_Widget*, void*) { chart_data_cancel(); }
+
+ChartDataEntries read_entries() {
+  ChartDataEntries entries;
+  entries.name = name_field->value();
+  entries.month_index = month_choice->value();
+  entries.day = day_field->value();
+  entries.year = year_field->value();
+  entries.hour = hour_field->value();
+  entries.minute = minute_field->value();
+  entries.zone_sign_index = zone_sign_choice->value();
+  entries.zone_hours = zone_hours_field->value();
+  entries.zone_minutes = zone_minutes_field->value();
+  entries.place = place_field->value();
+  entries.lon_degrees = lon_degrees_field->value();
+  entries.lon_dir_index = lon_dir_choice->value();
+  entries.lon_minutes = lon_minutes_field->value();
+  entries.lat_degrees = lat_degrees_field->value();
+  entries.lat_dir_index = lat_dir_choice->value();
+  entries.lat_minutes = lat_minutes_field->value();
+  return entries;
+}
+
+// Called from the dialog's own callbacks, so the toolkit deletes the window
+// once the callback has returned.
+void destroy_dialog() {
+  Fl::delete_widget(chart_data_window);
+  chart_data_window = nullptr;
+  name_field = place_field = nullptr;
+  month_choice = zone_sign_choice = lon_dir_choice = lat_dir_choice = nullptr;
+  day_field = year_field = hour_field = minute_field = nullptr;
+  zone_hours_field = zone_minutes_field = nullptr;
+  lon_degrees_field = lon_minutes_field = lat_degrees_field = lat_minutes_field = nullptr;
+}
+}  // namespace
+
+void show_chart_data_dialog(bool prefill) {
+  const ChartStateRecord& chart = ChartState;
+  chart_data_window = new Fl_Window(280, 240, "Chart Data");
+
+  name_field = text_field(40, 10, 184, 25, "Name:", prefill, chart.name);
+  month_choice = choice(60, 40, 50, 25, "Date: ", MonthAbbrev, prefill, chart.month - 1);
+  day_field = int_field(120, 40, 25, 25, nullptr, prefill, chart.day);
+  year_field = int_field(154, 40, 50, 25, nullptr, prefill, chart.year);
+  hour_field = int_field(40, 72, 24, 25, "Time: ", prefill, chart.hour);
+  minute_field = int_field(72, 72, 24, 25, ":", prefill, chart.minute);
+  zone_sign_choice =
+      choice(142, 72, 50, 25, "Zone: ", ZoneSignItems, prefill, chart.zone_dir);
+  zone_hours_field = int_field(200, 72, 24, 25, nullptr, prefill, chart.zone_hours);
+  zone_minutes_field = int_field(232, 72, 24, 25, ":", prefill, chart.zone_minutes);
+  place_field = text_field(40, 108, 184, 25, "Place:", prefill, chart.place);
+  lon_degrees_field = int_field(40, 144, 30, 25, "Lon: ", prefill, chart.lon_degrees);
+  lon_dir_choice = choice(72, 144, 40, 25, nullptr, LonDirItems, prefill, chart.lon_dir);
+  lon_minutes_field = int_field(120, 144, 24, 25, nullptr, prefill, chart.lon_minutes);
+  lat_degrees_field = int_field(170, 144, 28, 25, "Lat: ", prefill, chart.lat_degrees);
+  lat_dir_choice = choice(204, 144, 40, 25, nullptr, LatDirItems, prefill, chart.lat_dir);
+  lat_minutes_field = int_field(252, 144, 24, 25, nullptr, prefill, chart.lat_minutes);
+
+  // Plain buttons: Enter must not press OK.
+  (new Fl_Button(20, 200, 60, 25, "OK"))->callback(ok_button);
+  (new Fl_Button(110, 200, 60, 25, "Now!"))->callback(now_button);
+  (new Fl_Button(200, 200, 60, 25, "Cancel"))->callback(cancel_button);
+
+  chart_data_window->end();
+  chart_data_window->set_modal();
+  chart_data_window->show();
+}
+
+void chart_data_ok() {
+  ChartDataEntries entries = read_entries();
+  if (const char* message = check_chart_data(entries)) {
+    show_alert(message);
+    return;
+  }
+  store_chart_data(entries);
+  compute_chart();
+  chart_view->redraw();
+  destroy_dialog();
+}
+
+void chart_data_now() {
+  std::tm local = read_local_clock();
+  ChartState.month = local.tm_mon + 1;
+  ChartState.day = local.tm_mday;
+  ChartState.year = local.tm_year + 1900;
+  ChartState.hour = local.tm_hour;
+  ChartState.minute = local.tm_min;
+  month_choice->value(ChartState.month - 1);
+  write_int(day_field, ChartState.day);
+  write_int(year_field, ChartState.year);
+  write_int(hour_field, ChartState.hour);
+  write_int(minute_field, ChartState.minute);
+  chart_data_window->redraw();
+}
+
+void chart_data_cancel() { destroy_dialog(); }

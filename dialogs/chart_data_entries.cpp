@@ -13,7 +13,7 @@ constexpr std::size_t stored_text_bytes = 23;
 
 // Steps 6 to 13 of the checks: plain inclusive ranges, in this order.
 struct RangeCheck {
-  std::string ChartDataEntries::* field;
+  std::string ChartDataEntries::*field;
   long low;
   long high;
   const char* message;

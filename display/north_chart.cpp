@@ -57,7 +57,7 @@ void draw_north_chart(ChartCanvas& canvas, int x, int y) {
 
   int n = ascendant_sign + 1;
   for (int house = 0; house < 12; ++house) {
-    char number[4];
+    char number[12];
     std::snprintf(number, sizeof number, "%d", n);
     canvas.draw_text(number, x + NorthNumberPos[house].dx,
                      y + NorthNumberPos[house].dy + 12);

@@ -27,7 +27,8 @@ void tropical_longitudes(double t, double longitudes[body_count]) {
       planet_longitude(t, MercurySeries, MercuryAberration, earth, delta_psi);
   longitudes[venus_body] =
       planet_longitude(t, VenusSeries, VenusAberration, earth, delta_psi);
-  longitudes[mars_body] = planet_longitude(t, MarsSeries, MarsAberration, earth, delta_psi);
+  longitudes[mars_body] =
+      planet_longitude(t, MarsSeries, MarsAberration, earth, delta_psi);
   longitudes[jupiter_body] =
       planet_longitude(t, JupiterSeries, JupiterAberration, earth, delta_psi);
   longitudes[saturn_body] =

@@ -19,22 +19,28 @@ double moon_longitude(double t) {
   const double f = t * 483202.0175273 + 93.2720993 - t2 * 0.0034029 - t3 * 2.84e-7;
   const double e = (1 - t * 0.002516) - t2 * 7.4e-6;
 
-  double sum = 0.0;
-  for (const MoonTerm& row : MoonTerms) {
+  // Arguments and coefficients first, the sines after, as in the planetary
+  // series; each term is still coefficient times sine, summed in table order.
+  double arguments[moon_term_count];
+  double coefficients[moon_term_count];
+  for (int i = 0; i < moon_term_count; ++i) {
+    const MoonTerm& row = MoonTerms[i];
     const double arg = d * row.d + m * row.m + m_prime * row.m_prime + f * row.f;
+    arguments[i] = arg * degrees_to_radians;
     const double a = row.amplitude * 1e-8;
-    const double s = std::sin(arg * degrees_to_radians);
     // Terms in the Sun's anomaly shrink with the Earth's eccentricity.
     const int k = std::abs(static_cast<int>(row.m));
-    double term;
     if (k == 0) {
-      term = s * a;
+      coefficients[i] = a;
     } else if (k == 2) {
-      term = a * e * e * s;
+      coefficients[i] = a * e * e;
     } else {
-      term = a * e * s;
+      coefficients[i] = a * e;
     }
-    sum = sum + term;
+  }
+  double sum = 0.0;
+  for (int i = 0; i < moon_term_count; ++i) {
+    sum = sum + coefficients[i] * std::sin(arguments[i]);
   }
 
   const double a1 = t * 131.849 + 119.75;
@@ -53,12 +59,18 @@ double lunar_node(double t) {
   const double omega = 125.0446 - t * 1934.13618 + t * t * 0.0020762 +
                        t * t * t * 2.139e-6 - t * t * t * t * 1.65e-8;
 
-  double s = 0.0;
+  double arguments[node_term_count];
+  double amplitudes[node_term_count];
   for (int i = 0; i < node_term_count; ++i) {
     const NodeTerm& row = NodeTerms[i];
     const double arg = row.phase * 1e-4 + NodeRates[i] * t + row.t2 * 1e-7 * t * t +
                        row.t3 * 1e-9 * t * t * t + row.t4 * 1e-11 * t * t * t * t;
-    s = s + std::sin(arg * degrees_to_radians) * (row.amplitude * 1e-4);
+    arguments[i] = arg * degrees_to_radians;
+    amplitudes[i] = row.amplitude * 1e-4;
+  }
+  double s = 0.0;
+  for (int i = 0; i < node_term_count; ++i) {
+    s = s + std::sin(arguments[i]) * amplitudes[i];
   }
 
   // Units of 1e-5 radian until converted.

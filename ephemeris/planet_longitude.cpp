@@ -9,10 +9,10 @@ double geocentric_longitude(const HeliocentricCoordinates& planet,
   // Each cosine is taken once; the products keep their left-to-right order.
   const double cos_b = std::cos(planet.b);
   const double cos_b0 = std::cos(earth.b);
-  const double x = planet.r * cos_b * std::cos(planet.l) -
-                   earth.r * cos_b0 * std::cos(earth.l);
-  const double y = planet.r * cos_b * std::sin(planet.l) -
-                   earth.r * cos_b0 * std::sin(earth.l);
+  const double x =
+      planet.r * cos_b * std::cos(planet.l) - earth.r * cos_b0 * std::cos(earth.l);
+  const double y =
+      planet.r * cos_b * std::sin(planet.l) - earth.r * cos_b0 * std::sin(earth.l);
   double lambda = std::atan2(y, x);
   if (lambda < 0.0) lambda = lambda + two_pi;
   return lambda;

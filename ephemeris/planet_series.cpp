@@ -3,12 +3,22 @@
 #include <cmath>
 
 double cosine_series_sum(const SeriesTerm* table, std::int32_t count, double tau) {
+  // Scaling and arguments first, the cosines after: the same operations in the
+  // same order, but the integer work no longer waits between calls.
+  constexpr std::int32_t block = 64;
+  double amplitudes[block];
+  double arguments[block];
   double s = 0.0;
-  for (std::int32_t i = 0; i < count; ++i) {
-    const SeriesTerm& term = table[i];
-    s = (term.amplitude * 1e-8) * std::cos((term.frequency * 0.001) * tau +
-                                           term.phase * 1e-8) +
-        s;
+  for (std::int32_t start = 0; start < count; start += block) {
+    const std::int32_t n = count - start < block ? count - start : block;
+    const SeriesTerm* rows = table + start;
+    for (std::int32_t i = 0; i < n; ++i) {
+      amplitudes[i] = rows[i].amplitude * 1e-8;
+      arguments[i] = (rows[i].frequency * 0.001) * tau + rows[i].phase * 1e-8;
+    }
+    for (std::int32_t i = 0; i < n; ++i) {
+      s = amplitudes[i] * std::cos(arguments[i]) + s;
+    }
   }
   return s;
 }

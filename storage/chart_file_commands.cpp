@@ -1,4 +1,99 @@
 #include "storage/chart_file_commands.h"
 
-void show_chart_list() {}
-void save_chart() {}
+#include <FL/Fl.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Hold_Browser.H>
+#include <FL/Fl_Scroll.H>
+#include <FL/Fl_Window.H>
+
+#include "app/chart_state.h"
+#include "app/main_window.h"
+#include "app/message_boxes.h"
+#include "chart/compute_chart.h"
+#include "storage/chart_line.h"
+#include "storage/chart_rows.h"
+#include "storage/chart_save.h"
+
+Fl_Window* chart_list_window = nullptr;
+Fl_Hold_Browser* chart_list = nullptr;
+
+namespace {
+
+const char* const chart_file_name = "charts.vnt";
+
+// The browser calls back on arrow keys as well: those only select, and only a
+// double-click opens.
+void chart_list_callback(Fl_Widget*, void*) {
+  if (Fl::event() == FL_RELEASE && Fl::event_clicks() > 0) open_selected_chart();
+}
+
+void ok_callback(Fl_Widget*, void*) { open_selected_chart(); }
+void cancel_callback(Fl_Widget*, void*) { close_chart_list(); }
+
+}  // namespace
+
+void show_chart_list() {
+  chart_list_window = new Fl_Window(360, 300, "Select Chart");
+  chart_list = new Fl_Hold_Browser(20, 20, 300, 200, "Chart List");
+  chart_list->when(FL_WHEN_ENTER_KEY);
+  chart_list->callback(chart_list_callback);
+  chart_list->textfont(FL_COURIER);
+  // A row never holds a newline, so no row is taken for '@' formatting.
+  chart_list->format_char('\n');
+  if (load_chart_list(chart_list, chart_file_name) == 1) {
+    auto* ok = new Fl_Button(40, 250, 40, 25, "OK");
+    ok->callback(ok_callback);
+    // The hold browser ignores Enter, which then comes to the window as a
+    // shortcut: OK takes it, so Enter opens the current row.
+    ok->shortcut(FL_Enter);
+  }
+  auto* cancel = new Fl_Button(240, 250, 60, 25, "Cancel");
+  cancel->callback(cancel_callback);
+  chart_list_window->end();
+  chart_list_window->set_modal();
+  chart_list_window->show();
+}
+
+int load_chart_list(Fl_Browser* browser, const char* filename) {
+  browser->clear();
+  if (filename == nullptr || filename[0] == '\0') return 1;
+  ChartRows rows;
+  if (!read_chart_rows(filename, rows)) return 0;
+  for (const std::string& row : rows) browser->add(row.c_str());
+  return 1;
+}
+
+void open_selected_chart() {
+  const int row = chart_list->value();  // from 1; 0 before any pick
+  load_chart_line(row > 0 ? row - 1 : 0);
+  close_chart_list();
+}
+
+void close_chart_list() {
+  if (chart_list_window == nullptr) return;
+  chart_list_window->hide();
+  // Called from the list's own callbacks: the toolkit deletes it later.
+  Fl::delete_widget(chart_list_window);
+  chart_list_window = nullptr;
+  chart_list = nullptr;
+}
+
+void load_chart_line(int index) {
+  const ChartReadResult result = load_chart_row(chart_file_name, index, ChartState);
+  if (result == chart_read_ok) {
+    compute_chart();
+    chart_view->redraw();
+    return;
+  }
+  if (const char* text = chart_read_message(result)) show_alert(text);
+}
+
+void save_chart() {
+  ChartLine line;
+  write_chart_line(ChartState, line);
+  if (append_chart_line(chart_file_name, line)) {
+    show_message("Chart has been saved.");
+  } else {
+    show_alert("Error saving chart!");
+  }
+}

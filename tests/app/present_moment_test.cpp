@@ -1,10 +1,11 @@
+#include "app/present_moment.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 
 #include "app/chart_state.h"
 #include "app/local_clock.h"
-#include "app/present_moment.h"
 #include "ephemeris/time_and_calendar.h"
 
 namespace {

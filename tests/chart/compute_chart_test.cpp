@@ -95,8 +95,8 @@ TEST(ComputeChart, ResultsDescribeTheInputsOnly) {
     EXPECT_LE(ChartState.positions[body], 21599);
   }
   // The nodes stay six signs apart.
-  int apart = (ChartState.positions[ketu_body] - ChartState.positions[rahu_body] + 21600) %
-              21600;
+  int apart =
+      (ChartState.positions[ketu_body] - ChartState.positions[rahu_body] + 21600) % 21600;
   EXPECT_NEAR(apart, 10800, 1);
 }
 

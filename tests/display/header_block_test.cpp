@@ -1,10 +1,11 @@
+#include "display/header_block.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <cstring>
 
 #include "app/chart_state.h"
-#include "display/header_block.h"
 #include "support/recording_canvas.h"
 
 namespace {
@@ -21,7 +22,7 @@ class HeaderBlockTest : public testing::Test {
   std::vector<DrawCall> draw() {
     RecordingCanvas canvas;
     draw_header(canvas, 8, 12);
-    EXPECT_EQ(canvas.calls.front().kind, DrawCall::black);
+    EXPECT_EQ(canvas.calls.front().kind, DrawCall::Kind::black);
     return canvas.texts();
   }
 };

@@ -43,27 +43,28 @@ start_vantrel() {
   sleep 0.3
 }
 
-# Waits for the program to end and prints its exit status.
+# Waits for the program to end; its exit status goes to EXIT_STATUS.
+# (Not in a subshell: only this shell can wait for its child.)
+EXIT_STATUS=""
 wait_exit() {
-  local status=0
   for _ in $(seq 100); do
     kill -0 "$APP_PID" 2>/dev/null || break
     sleep 0.1
   done
   kill -0 "$APP_PID" 2>/dev/null && fail "program did not end"
-  wait "$APP_PID" || status=$?
+  EXIT_STATUS=0
+  wait "$APP_PID" || EXIT_STATUS=$?
   APP_PID=""
-  echo "$status"
 }
 
 click_at() {  # window x y
   xdotool mousemove --sync --window "$1" "$2" "$3" click 1
-  sleep 0.2
+  sleep 0.4
 }
 
 double_click_at() {  # window x y
   xdotool mousemove --sync --window "$1" "$2" "$3" click --repeat 2 --delay 80 1
-  sleep 0.2
+  sleep 0.4
 }
 
 # Menu entries in the main window's coordinates.
@@ -73,9 +74,17 @@ menu_file_edit() { menu_file; click_at "$MAIN_WINDOW" 25 52; }
 menu_file_open() { menu_file; click_at "$MAIN_WINDOW" 25 73; }
 menu_file_save() { menu_file; click_at "$MAIN_WINDOW" 25 94; }
 menu_file_quit() { menu_file; click_at "$MAIN_WINDOW" 25 115; }
+hover_at() {  # window x y
+  xdotool mousemove --sync --window "$1" "$2" "$3"
+  sleep 0.4
+}
+
+# A submenu opens when the pointer rests on its title; a click there would
+# close the menu instead.
 menu_chart_style() {
   click_at "$MAIN_WINDOW" 55 10
-  click_at "$MAIN_WINDOW" 70 31
+  hover_at "$MAIN_WINDOW" 70 31
+  hover_at "$MAIN_WINDOW" 150 31
 }
 menu_north_chart() { menu_chart_style; click_at "$MAIN_WINDOW" 215 31; }
 menu_south_chart() { menu_chart_style; click_at "$MAIN_WINDOW" 215 52; }

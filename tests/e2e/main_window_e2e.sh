@@ -16,14 +16,18 @@ screenshot main_window_south
 menu_north_chart
 sleep 0.3
 screenshot main_window_north
+# The diagram changed: the two pictures differ.
+changed=$(compare -metric AE "$ARTIFACTS/main_window_south.png" \
+  "$ARTIFACTS/main_window_north.png" null: 2>&1 || true)
+[ "${changed%% *}" -gt 1000 ] || fail "North Chart did not change the picture ($changed)"
 
 menu_file_quit
-status=$(wait_exit)
-[ "$status" = 0 ] || fail "Quit ended with status $status"
+wait_exit
+[ "$EXIT_STATUS" = 0 ] || fail "Quit ended with status $EXIT_STATUS"
 
 # A window manager's close request ends the program with status 0 as well.
 start_vantrel "$workdir"
 "$VANTREL_CLOSE_TOOL" "$MAIN_WINDOW"
-status=$(wait_exit)
-[ "$status" = 0 ] || fail "close request ended with status $status"
+wait_exit
+[ "$EXIT_STATUS" = 0 ] || fail "close request ended with status $EXIT_STATUS"
 echo "PASS"

@@ -18,8 +18,8 @@ struct NamedSet {
 };
 
 const NamedSet AllSets[] = {
-    {"Earth", &EarthSeries},     {"Mercury", &MercurySeries}, {"Venus", &VenusSeries},
-    {"Mars", &MarsSeries},       {"Jupiter", &JupiterSeries}, {"Saturn", &SaturnSeries},
+    {"Earth", &EarthSeries}, {"Mercury", &MercurySeries}, {"Venus", &VenusSeries},
+    {"Mars", &MarsSeries},   {"Jupiter", &JupiterSeries}, {"Saturn", &SaturnSeries},
 };
 
 void expect_row(const SeriesTerm& row, int amplitude, int phase, int frequency) {

@@ -1,10 +1,12 @@
+// gtest before the X11 headers, whose macros (None, Bool) clash with it.
+#include <gtest/gtest.h>
+
 #include <FL/Fl.H>
 #include <FL/Fl_Menu_Bar.H>
 #include <FL/Fl_Scroll.H>
 #include <FL/Fl_Window.H>
 #include <FL/x.H>
 #include <X11/Xutil.h>
-#include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
@@ -28,8 +30,8 @@ class MainWindowTest : public testing::Test {
   void SetUp() override {
     present_moment_chart();
     window = begin_main_window();
-    chart_widget = std::make_unique<draw_chart>(chart_view->x() + 8, chart_view->y(), 440,
-                                                1008);
+    chart_widget =
+        std::make_unique<draw_chart>(chart_view->x() + 8, chart_view->y(), 440, 1008);
     end_main_window(window);
     char program[] = "vantrel";
     char* argv[] = {program, nullptr};
@@ -111,8 +113,10 @@ TEST_F(MainWindowTest, MenusStandInTheirOrderWithADividerAfterSave) {
     if (label && (items[i].flags & FL_MENU_DIVIDER)) divided += label;
   }
   const std::vector<std::string> expected = {
-      "File", "New", "Edit", "Open", "Save", "Quit", "-", "Options", "Chart Style...",
-      "North Chart", "South Chart", "-", "-", "Help", "About", "-", "-"};
+      "File",        "New", "Edit",    "Open",           "Save",
+      "Quit",        "-",   "Options", "Chart Style...", "North Chart",
+      "South Chart", "-",   "-",       "Help",           "About",
+      "-",           "-"};
   EXPECT_EQ(labels, expected);
   EXPECT_EQ(divided, "Save");
   for (int i = 0; i < main_menu_bar->size(); ++i) EXPECT_EQ(items[i].shortcut(), 0);

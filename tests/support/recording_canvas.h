@@ -7,7 +7,7 @@
 
 // Keeps every drawing call in order so that tests compare texts and points.
 struct DrawCall {
-  enum Kind { black, text, line } kind;
+  enum class Kind { black, text, line } kind;
   std::string text;
   int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
 };
@@ -15,16 +15,16 @@ struct DrawCall {
 struct RecordingCanvas : ChartCanvas {
   std::vector<DrawCall> calls;
 
-  void select_black() override { calls.push_back({DrawCall::black, {}}); }
+  void select_black() override { calls.push_back({DrawCall::Kind::black, {}}); }
   void draw_text(const char* text, int x, int y) override {
-    calls.push_back({DrawCall::text, text, x, y});
+    calls.push_back({DrawCall::Kind::text, text, x, y});
   }
   void draw_line(int x1, int y1, int x2, int y2) override {
-    calls.push_back({DrawCall::line, {}, x1, y1, x2, y2});
+    calls.push_back({DrawCall::Kind::line, {}, x1, y1, x2, y2});
   }
 
-  std::vector<DrawCall> texts() const { return only(DrawCall::text); }
-  std::vector<DrawCall> lines() const { return only(DrawCall::line); }
+  std::vector<DrawCall> texts() const { return only(DrawCall::Kind::text); }
+  std::vector<DrawCall> lines() const { return only(DrawCall::Kind::line); }
 
  private:
   std::vector<DrawCall> only(DrawCall::Kind kind) const {

@@ -1,0 +1,188 @@
+// body_positions for one moment against a loop that makes only the same
+// sin and cos calls on the same arguments: the difference is what the
+// ephemeris costs beyond its trigonometry.
+
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/chart_state.h"
+#include "ephemeris/body_positions.h"
+#include "ephemeris/lunar_tables.h"
+#include "ephemeris/planet_aberration.h"
+#include "ephemeris/planet_series.h"
+#include "ephemeris/time_and_calendar.h"
+#include "ephemeris/vsop87d_tables.h"
+
+namespace {
+
+// 1 January 2025, 0:00 universal time.
+constexpr double moment_t = 0.2500068446269678;
+constexpr double one_hour = 1.1407711613050422e-6;
+
+struct TrigArguments {
+  std::vector<double> cos_args;
+  std::vector<double> sin_args;
+};
+
+void add_series(TrigArguments& out, const BodySeriesSet& set, double t) {
+  const double tau = t / 10.0;
+  for (const SeriesTable& table : set.tables) {
+    for (int i = 0; i < table.count; ++i) {
+      const SeriesTerm& term = table.rows[i];
+      out.cos_args.push_back((term.frequency * 0.001) * tau + term.phase * 1e-8);
+    }
+  }
+}
+
+void add_aberration(TrigArguments& out, const PlanetAberration& aberration, double t) {
+  const double u = t / 100.0;
+  for (int i = 0; i < aberration.term_count; ++i) {
+    out.cos_args.push_back(aberration.terms[i].frequency * u + aberration.terms[i].phase);
+  }
+}
+
+void add_planet(TrigArguments& out, const BodySeriesSet& set,
+                const PlanetAberration& aberration, const HeliocentricCoordinates& earth,
+                double t) {
+  add_series(out, set, t);
+  const HeliocentricCoordinates planet = heliocentric_coordinates(t, set);
+  out.cos_args.insert(out.cos_args.end(), {planet.b, earth.b, planet.l, earth.l});
+  out.sin_args.insert(out.sin_args.end(), {planet.l, earth.l});
+  add_aberration(out, aberration, t);
+}
+
+void add_moon_and_node(TrigArguments& out, double t) {
+  const double t2 = t * t;
+  const double t3 = t * t2;
+  const double mean_longitude =
+      t * 481267.8813424 + 218.31665436 - t2 * 0.0013268 + t3 * 1.856e-6;
+  const double d = t * 445267.11151675 + 297.8502042 - t2 * 0.00163 + t3 * 1.832e-6;
+  const double m = t * 35999.05029094 + 357.52910918 - t2 * 0.0001536 + t3 * 4.1e-8;
+  const double m_prime =
+      t * 477198.86763133 + 134.96341138 + t2 * 0.008997 + t3 * 1.4348e-5;
+  const double f = t * 483202.0175273 + 93.2720993 - t2 * 0.0034029 - t3 * 2.84e-7;
+  for (const MoonTerm& row : MoonTerms) {
+    const double arg = d * row.d + m * row.m + m_prime * row.m_prime + f * row.f;
+    out.sin_args.push_back(arg * degrees_to_radians);
+  }
+  out.sin_args.insert(out.sin_args.end(), {(t * 131.849 + 119.75) * degrees_to_radians,
+                                           (mean_longitude - f) * degrees_to_radians,
+                                           (t * 479264.29 + 53.09) * degrees_to_radians});
+  for (int i = 0; i < node_term_count; ++i) {
+    const NodeTerm& row = NodeTerms[i];
+    const double arg = row.phase * 1e-4 + NodeRates[i] * t + row.t2 * 1e-7 * t * t +
+                       row.t3 * 1e-9 * t * t * t + row.t4 * 1e-11 * t * t * t * t;
+    out.sin_args.push_back(arg * degrees_to_radians);
+  }
+  out.sin_args.insert(out.sin_args.end(), {(125.0 - t * 1934.1) * degrees_to_radians,
+                                           (220.2 - t * 1935.5) * degrees_to_radians,
+                                           (t * 35999.1 + 357.5) * degrees_to_radians});
+}
+
+// Every sin and cos argument of one tropical_longitudes call.
+void add_moment(TrigArguments& out, double t) {
+  const HeliocentricCoordinates earth = heliocentric_coordinates(t, EarthSeries);
+  add_series(out, EarthSeries, t);
+  const double u = t / 100.0;
+  out.sin_args.push_back((2.18 - u * 3375.7) + (u * 0.36) * u);
+  out.sin_args.push_back((u * 125666.39 + 3.51) + (u * 0.1) * u);
+  add_aberration(out, SunAberration, t);
+  add_moon_and_node(out, t);
+  add_planet(out, MercurySeries, MercuryAberration, earth, t);
+  add_planet(out, VenusSeries, VenusAberration, earth, t);
+  add_planet(out, MarsSeries, MarsAberration, earth, t);
+  add_planet(out, JupiterSeries, JupiterAberration, earth, t);
+  add_planet(out, SaturnSeries, SaturnAberration, earth, t);
+}
+
+const TrigArguments& chart_arguments() {
+  static const TrigArguments arguments = [] {
+    TrigArguments out;
+    add_moment(out, moment_t);
+    add_moment(out, moment_t - one_hour);
+    return out;
+  }();
+  return arguments;
+}
+
+void BM_body_positions(benchmark::State& state) {
+  double longitudes[body_count] = {};
+  double motions[body_count] = {};
+  double t = moment_t;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(t);
+    body_positions(t, longitudes, motions);
+    benchmark::DoNotOptimize(longitudes);
+    benchmark::DoNotOptimize(motions);
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_body_positions)->Repetitions(7)->ReportAggregatesOnly(true);
+
+void BM_trig_calls_only(benchmark::State& state) {
+  const TrigArguments& arguments = chart_arguments();
+  const double* cos_args = arguments.cos_args.data();
+  const double* sin_args = arguments.sin_args.data();
+  const std::size_t cos_count = arguments.cos_args.size();
+  const std::size_t sin_count = arguments.sin_args.size();
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(cos_args);
+    benchmark::DoNotOptimize(sin_args);
+    double sum = 0.0;
+    for (std::size_t i = 0; i < cos_count; ++i) sum = std::cos(cos_args[i]) + sum;
+    for (std::size_t i = 0; i < sin_count; ++i) sum = std::sin(sin_args[i]) + sum;
+    benchmark::DoNotOptimize(sum);
+  }
+  state.counters["cos"] = static_cast<double>(cos_count);
+  state.counters["sin"] = static_cast<double>(sin_count);
+}
+BENCHMARK(BM_trig_calls_only)->Repetitions(7)->ReportAggregatesOnly(true);
+
+// Prints as usual and keeps each benchmark's median CPU time for the ratio
+// (the single run's time when there are no repetitions).
+class RatioReporter : public benchmark::ConsoleReporter {
+ public:
+  RatioReporter()
+      : ConsoleReporter(isatty(fileno(stdout)) ? OO_ColorTabular : OO_Tabular) {}
+
+  void ReportRuns(const std::vector<Run>& runs) override {
+    ConsoleReporter::ReportRuns(runs);
+    for (const Run& run : runs) {
+      if (run.error_occurred) continue;
+      const std::string& name = run.run_name.function_name;
+      if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
+        cpu_ns[name] = run.GetAdjustedCPUTime();
+      } else if (run.run_type == Run::RT_Iteration && run.repetitions <= 1) {
+        cpu_ns[name] = run.GetAdjustedCPUTime();
+      }
+    }
+  }
+  std::map<std::string, double> cpu_ns;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  benchmark::Shutdown();
+  const auto positions = reporter.cpu_ns.find("BM_body_positions");
+  const auto trig = reporter.cpu_ns.find("BM_trig_calls_only");
+  if (positions != reporter.cpu_ns.end() && trig != reporter.cpu_ns.end()) {
+    std::printf(
+        "\nbody_positions %.0f ns; its %zu sin and cos calls alone %.0f ns; ratio %.3f "
+        "(target at most 1.3)\n",
+        positions->second,
+        chart_arguments().cos_args.size() + chart_arguments().sin_args.size(),
+        trig->second, positions->second / trig->second);
+  }
+  return 0;
+}
