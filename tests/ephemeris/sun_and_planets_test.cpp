@@ -26,6 +26,23 @@ TEST(CosineSeriesSum, ScalesEachStoredUnit) {
   EXPECT_EQ(cosine_series_sum(rows, 0, 0.3), 0.0);
 }
 
+// Longer than any table in use: every row still counts, in order.
+TEST(CosineSeriesSum, LongTablesSumEveryRowInOrder) {
+  SeriesTerm rows[130];
+  for (int i = 0; i < 130; ++i) {
+    rows[i] = {1000 + 7 * i, 3000000 * i, 100 + 901 * i};
+  }
+  const double tau = 0.0250000684;
+  double expected = 0.0;
+  for (const SeriesTerm& row : rows) {
+    expected = (row.amplitude * 1e-8) *
+                   std::cos((row.frequency * 0.001) * tau + row.phase * 1e-8) +
+               expected;
+  }
+  EXPECT_EQ(cosine_series_sum(rows, 130, tau), expected);
+  EXPECT_NE(cosine_series_sum(rows, 129, tau), expected);
+}
+
 TEST(HeliocentricCoordinates, AbsentTablesTakeNoConstant) {
   const SeriesTerm one[] = {{100000000, 0, 0}};
   BodySeriesSet set = {};
