@@ -1,0 +1,115 @@
+// The whole chart of one fixed moment in a real window, in both styles; the
+// pictures are kept as test artifacts.
+#include <gtest/gtest.h>
+
+#include <FL/Fl.H>
+#include <FL/Fl_Scroll.H>
+#include <FL/Fl_Window.H>
+#include <FL/fl_draw.H>
+#include <FL/x.H>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "app/chart_state.h"
+#include "app/main_window.h"
+#include "chart/compute_chart.h"
+#include "display/draw_chart.h"
+
+namespace {
+
+void settle() {
+  for (int i = 0; i < 20; ++i) Fl::wait(0.02);
+}
+
+// Test, 5 March 1990 07:05, zone "-" 05:30, 77E13 28N38, Delhi.
+void fixed_chart() {
+  ChartState = ChartStateRecord{};
+  std::strcpy(ChartState.name, "Test");
+  std::strcpy(ChartState.date_line, "Mar 5, 1990 07:05 Zone: -5:30");
+  std::strcpy(ChartState.place, "Delhi");
+  ChartState.month = 3;
+  ChartState.day = 5;
+  ChartState.year = 1990;
+  ChartState.hour = 7;
+  ChartState.minute = 5;
+  ChartState.zone_hours = 5;
+  ChartState.zone_minutes = 30;
+  ChartState.zone_dir = 1;
+  ChartState.zone_offset = -5.5;
+  ChartState.lon_degrees = 77;
+  ChartState.lon_minutes = 13;
+  ChartState.lon_dir = 1;
+  ChartState.longitude = -(77 + 13 / 60.0);
+  ChartState.lat_degrees = 28;
+  ChartState.lat_minutes = 38;
+  ChartState.latitude = 28 + 38 / 60.0;
+  compute_chart();
+}
+
+class ChartPicturesTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    fixed_chart();
+    window = begin_main_window();
+    chart_widget =
+        std::make_unique<draw_chart>(chart_view->x() + 8, chart_view->y(), 440, 1008);
+    end_main_window(window);
+    window->show();
+    window->size(440, 1008);  // the tallest the window may be
+    settle();
+  }
+
+  void TearDown() override {
+    chart_widget.reset();
+    window->hide();
+    delete window;
+    settle();
+  }
+
+  // Keeps the window's picture when the suite says where artifacts go.
+  void keep_picture(const char* name) {
+    const char* folder = std::getenv("VANTREL_ARTIFACTS");
+    if (!folder) return;
+    char command[512];
+    std::snprintf(command, sizeof command, "import -window %lu '%s/%s.png'",
+                  static_cast<unsigned long>(fl_xid(window)), folder, name);
+    EXPECT_EQ(std::system(command), 0) << command;
+  }
+
+  // The colour at a point of the window, as drawn on screen.
+  bool is_black(int x, int y) {
+    window->make_current();
+    unsigned char rgb[3];
+    fl_read_image(rgb, x, y, 1, 1);
+    return rgb[0] < 64 && rgb[1] < 64 && rgb[2] < 64;
+  }
+
+  Fl_Window* window = nullptr;
+  std::unique_ptr<draw_chart> chart_widget;
+};
+
+TEST_F(ChartPicturesTest, SouthAndNorthDiagramsAppearInTheWindow) {
+  // The widget stands at (8, 20) in the window; the diagram at (8, 52) in it.
+  const int left = 8 + 8, top = 20 + 52;
+  ChartState.chart_style = 0;
+  chart_view->redraw();
+  settle();
+  keep_picture("chart_south");
+  EXPECT_TRUE(is_black(left, top));
+  EXPECT_TRUE(is_black(left + 90, top + 45));    // the South grid's first rule
+  EXPECT_FALSE(is_black(left + 60, top + 150));  // inside a cell, clear of text
+
+  ChartState.chart_style = 1;
+  chart_view->redraw();
+  settle();
+  keep_picture("chart_north");
+  EXPECT_TRUE(is_black(left, top));
+  EXPECT_TRUE(is_black(left + 90, top + 90));   // the diagonals meet the diamond
+  EXPECT_FALSE(is_black(left + 90, top + 45));  // no South rule any more
+}
+
+}  // namespace
