@@ -30,7 +30,8 @@ bool read_chart_rows(const char* filename, ChartRows& rows) {
 ChartReadResult load_chart_row(const char* filename, int index, ChartStateRecord& chart) {
   ChartRows rows;
   if (!read_chart_rows(filename, rows)) return chart_read_file_unreadable;
-  if (index < 0 || static_cast<std::size_t>(index) >= rows.size() || rows[index].empty()) {
+  if (index < 0 || static_cast<std::size_t>(index) >= rows.size() ||
+      rows[index].empty()) {
     return chart_read_no_line;
   }
   return read_chart_line(rows[index].c_str(), chart);

@@ -42,8 +42,8 @@ void write_chart_line(const ChartStateRecord& chart, ChartLine& line) {
   std::snprintf(line.text, sizeof line.text,
                 "%-23s%s %02d, %4d%02d:%02d:00 %s    %c%02d:%02d%03d%c%02d'00 "
                 "%02d%c%02d'00 %-24s\n",
-                name, month, chart.day, chart.year, clock_hour, chart.minute,
-                half_of_day, zone_sign, chart.zone_hours, chart.zone_minutes,
-                chart.lon_degrees, lon_dir, chart.lon_minutes, chart.lat_degrees,
-                lat_dir, chart.lat_minutes, place);
+                name, month, chart.day, chart.year, clock_hour, chart.minute, half_of_day,
+                zone_sign, chart.zone_hours, chart.zone_minutes, chart.lon_degrees,
+                lon_dir, chart.lon_minutes, chart.lat_degrees, lat_dir, chart.lat_minutes,
+                place);
 }

@@ -253,8 +253,8 @@ TEST_F(ChartListTest, CancelKeepsTheDisplayedChart) {
 }
 
 TEST_F(ChartListTest, SingleClickSelectsAndDoubleClickOpensTheRow) {
-  write_file("charts.vnt", line_for("First", 7) + line_for("Second", 19) +
-                               line_for("Third", 12));
+  write_file("charts.vnt",
+             line_for("First", 7) + line_for("Second", 19) + line_for("Third", 12));
   const ChartStateRecord before = ChartState;
   show_chart_list();
   settle();
@@ -273,8 +273,8 @@ TEST_F(ChartListTest, SingleClickSelectsAndDoubleClickOpensTheRow) {
 }
 
 TEST_F(ChartListTest, ArrowKeysOnlySelectAndEnterOpensTheCurrentRow) {
-  write_file("charts.vnt", line_for("First", 7) + line_for("Second", 19) +
-                               line_for("Third", 12));
+  write_file("charts.vnt",
+             line_for("First", 7) + line_for("Second", 19) + line_for("Third", 12));
   const ChartStateRecord before = ChartState;
   show_chart_list();
   settle();
@@ -329,9 +329,8 @@ TEST_F(ChartListTest, RefusedLinesAreReportedAndKeepTheChart) {
   button_labelled("OK")->do_callback();
 
   expect_chart_unchanged(before);
-  EXPECT_EQ(alerts,
-            (std::vector<std::string>{"Unknown month in chart line!",
-                                      "Number too large in chart line!"}));
+  EXPECT_EQ(alerts, (std::vector<std::string>{"Unknown month in chart line!",
+                                              "Number too large in chart line!"}));
   expect_list_closed();
 }
 

@@ -11,8 +11,9 @@ namespace {
 // A chart as the Chart Data dialog stores it, signs taken from the flags.
 ChartStateRecord make_chart(const char* name, int month, int day, int year, int hour,
                             int minute, int zone_dir, int zone_hours, int zone_minutes,
-                            int lon_degrees, int lon_dir, int lon_minutes, int lat_degrees,
-                            int lat_dir, int lat_minutes, const char* place) {
+                            int lon_degrees, int lon_dir, int lon_minutes,
+                            int lat_degrees, int lat_dir, int lat_minutes,
+                            const char* place) {
   ChartStateRecord chart{};
   std::strncpy(chart.name, name, 23);
   std::strncpy(chart.place, place, 23);
@@ -144,8 +145,11 @@ TEST(ChartLineRoundTrip, TwelveHourClockBothWays) {
     int hour;
     const char* clock;
     const char* half;
-  } cases[] = {{0, "12", "AM"}, {11, "11", "AM"}, {12, "12", "PM"},
-               {13, "01", "PM"}, {23, "11", "PM"}};
+  } cases[] = {{0, "12", "AM"},
+               {11, "11", "AM"},
+               {12, "12", "PM"},
+               {13, "01", "PM"},
+               {23, "11", "PM"}};
   for (const auto& c : cases) {
     ChartStateRecord chart = example_chart();
     chart.hour = c.hour;
@@ -295,7 +299,8 @@ TEST(ChartLineRead, UnknownMonthIsRefusedAndTheChartKept) {
     EXPECT_EQ(read_chart_line(line.c_str(), chart), chart_read_unknown_month) << month;
     expect_same_record(chart, before);
   }
-  EXPECT_STREQ(chart_read_message(chart_read_unknown_month), "Unknown month in chart line!");
+  EXPECT_STREQ(chart_read_message(chart_read_unknown_month),
+               "Unknown month in chart line!");
 }
 
 // Mended: a number beyond the int range is refused, not overflowed.
@@ -334,9 +339,9 @@ TEST(ChartLineRead, NumbersBeyondTheIntRangeAreRefused) {
 
 TEST(ChartLineRead, NumbersAreReadAsAtoiReadsThem) {
   std::string line = line_of(example_chart());
-  line.replace(27, 2, " 9");   // leading blank skipped
-  line.replace(60, 2, "-3");   // a sign is taken
-  line.replace(66, 2, "ab");   // no digits give 0
+  line.replace(27, 2, " 9");  // leading blank skipped
+  line.replace(60, 2, "-3");  // a sign is taken
+  line.replace(66, 2, "ab");  // no digits give 0
   ChartStateRecord chart{};
   ASSERT_EQ(read_chart_line(line.c_str(), chart), chart_read_ok);
   EXPECT_EQ(chart.day, 9);
@@ -347,7 +352,8 @@ TEST(ChartLineRead, NumbersAreReadAsAtoiReadsThem) {
 TEST(ChartLineRead, MessagesForEachResult) {
   EXPECT_EQ(chart_read_message(chart_read_ok), nullptr);
   EXPECT_EQ(chart_read_message(chart_read_no_line), nullptr);
-  EXPECT_STREQ(chart_read_message(chart_read_file_unreadable), "Couldn't open chart file!");
+  EXPECT_STREQ(chart_read_message(chart_read_file_unreadable),
+               "Couldn't open chart file!");
 }
 
 }  // namespace

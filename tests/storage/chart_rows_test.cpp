@@ -69,7 +69,9 @@ TEST_F(ChartRowsTest, ThreeChartsGiveFourRowsTheLastEmpty) {
   for (int index = 0; index < 3; ++index) {
     ChartStateRecord chart{};
     ASSERT_EQ(load_chart_row("charts.vnt", index, chart), chart_read_ok);
-    EXPECT_EQ(std::string(chart.name), padded(index == 0 ? "One" : index == 1 ? "Two" : "Three"));
+    EXPECT_EQ(std::string(chart.name), padded(index == 0   ? "One"
+                                              : index == 1 ? "Two"
+                                                           : "Three"));
   }
 }
 
@@ -109,9 +111,9 @@ TEST_F(ChartRowsTest, RowsWithoutALineLoadNothing) {
 TEST_F(ChartRowsTest, ListAndLoaderAgreeOnEveryRow) {
   const std::string long_line =
       without_newline(chart_line("Long")) + std::string(60, '#') + "\n";  // 159 chars
-  const std::string content = long_line + chart_line("After long") +
-                              without_newline(chart_line("Before NUL")) + '\0' +
-                              chart_line("After NUL") + without_newline(chart_line("Last"));
+  const std::string content =
+      long_line + chart_line("After long") + without_newline(chart_line("Before NUL")) +
+      '\0' + chart_line("After NUL") + without_newline(chart_line("Last"));
   write_file("charts.vnt", content);
 
   ChartRows rows;
