@@ -31,8 +31,12 @@ std::vector<std::string> messages;
 void capture_alert(const char* text) { alerts.emplace_back(text); }
 void capture_message(const char* text) { messages.emplace_back(text); }
 
+// Until every shown window has been mapped and drawn, so that the list knows
+// where its rows stand before a click is sent to it.
 void settle() {
+  for (Fl_Window* w = Fl::first_window(); w; w = Fl::next_window(w)) w->wait_for_expose();
   for (int i = 0; i < 10; ++i) Fl::wait(0.01);
+  Fl::flush();
 }
 
 std::string line_for(const char* name, int hour) {
