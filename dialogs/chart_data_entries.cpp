@@ -1,9 +1,9 @@
 #include "dialogs/chart_data_entries.h"
 
-#include <cstdio>
 #include <cstdlib>
 
 #include "app/chart_state.h"
+#include "app/date_line.h"
 #include "dialogs/whole_characters.h"
 #include "ephemeris/time_and_calendar.h"
 
@@ -97,8 +97,5 @@ void store_chart_data(const ChartDataEntries& entries) {
   ChartState.latitude = signed_value(ChartState.lat_degrees, ChartState.lat_minutes,
                                      ChartState.lat_dir == 1);
 
-  std::snprintf(ChartState.date_line, sizeof ChartState.date_line,
-                "%s %d, %d %02d:%02d Zone: %02d:%02d", MonthAbbrev[ChartState.month - 1],
-                ChartState.day, ChartState.year, ChartState.hour, ChartState.minute,
-                static_cast<int>(ChartState.zone_offset), ChartState.zone_minutes);
+  format_date_line(ChartState);
 }

@@ -1,8 +1,8 @@
 #include <cctype>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
 
+#include "app/date_line.h"
 #include "storage/chart_line.h"
 
 namespace {
@@ -96,10 +96,7 @@ ChartReadResult read_chart_line(const char* text, ChartStateRecord& chart) {
   read.zone_offset = read.zone_hours + read.zone_minutes / 60.0;
   if (read.zone_dir == 1) read.zone_offset = -read.zone_offset;
 
-  std::snprintf(read.date_line, sizeof read.date_line,
-                "%s %d, %d %02d:%02d Zone: %02d:%02d", MonthAbbrev[read.month - 1],
-                read.day, read.year, read.hour, read.minute,
-                static_cast<int>(read.zone_offset), read.zone_minutes);
+  format_date_line(read);
 
   read.lon_dir = columns[59] == 'E' ? 1 : 0;
   read.longitude = read.lon_degrees + read.lon_minutes / 60.0;
