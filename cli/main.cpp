@@ -1,0 +1,5 @@
+#include <cstdio>
+
+#include "cli/print_command.h"
+
+int main(int argc, char** argv) { return run_print_command(argc, argv, stdout, stderr); }

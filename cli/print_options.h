@@ -1,0 +1,47 @@
+#pragma once
+
+#include <string>
+
+enum PrintFormat : int { print_text = 0, print_json, print_svg };
+
+// A time, zone or coordinate as typed: whole units, sixtieths and the side
+// (east, south, or ahead of Universal Time).
+struct SexagesimalValue {
+  int whole = 0;
+  int sixtieths = 0;
+  bool east_or_south = false;
+};
+
+// What the command line asks for, parsed but not yet checked against the
+// Chart Data ranges.
+struct PrintOptions {
+  PrintFormat format = print_text;
+  int chart_style = 0;  // 0 South, 1 North
+  std::string output;   // empty: standard output
+
+  bool has_date = false;
+  int year = 0, month = 0, day = 0;
+  bool has_time = false;
+  int hour = 0, minute = 0;
+  SexagesimalValue utc_offset;  // east_or_south: ahead of Universal Time
+  SexagesimalValue longitude;   // east_or_south: east
+  SexagesimalValue latitude;    // east_or_south: south
+  std::string name;
+  std::string place;
+
+  std::string chart_file;  // empty: the chart comes from the options above
+  int line = -1;           // -1: every chart of the file
+
+  bool help = false;
+  bool version = false;
+};
+
+enum ParseOutcome : int { parse_ok = 0, parse_refused };
+
+// Fills options from argv[1..argc-1]. A refusal leaves a one-line reason in
+// error, without the program's name.
+ParseOutcome parse_print_options(int argc, const char* const* argv, PrintOptions& options,
+                                 std::string& error);
+
+extern const char* const print_usage_text;
+extern const char* const print_help_text;

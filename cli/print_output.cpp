@@ -1,0 +1,93 @@
+#include "cli/print_output.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace {
+
+void fail(PrintOutput& output, const std::string& what, int error_number) {
+  if (output.failed) return;
+  output.failed = true;
+  output.error = what + ": " + std::strerror(error_number);
+}
+
+// A name of our own in the target's folder: the rename then stays within one
+// file system and so replaces the target in one step.
+int create_temporary(PrintOutput& output) {
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    output.temporary = output.target + ".tmp-" + std::to_string(getpid()) + "-" +
+                       std::to_string(attempt);
+    int fd =
+        open(output.temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  errno = EEXIST;
+  return -1;
+}
+
+}  // namespace
+
+bool open_print_output(PrintOutput& output, const std::string& target,
+                       std::FILE* standard_stream) {
+  output = PrintOutput{};
+  output.target = target;
+  if (target.empty()) {
+    output.stream = standard_stream;
+    return true;
+  }
+  int fd = create_temporary(output);
+  if (fd < 0) {
+    int error_number = errno;
+    output.temporary.clear();
+    fail(output, "cannot write " + target, error_number);
+    return false;
+  }
+  output.stream = fdopen(fd, "w");
+  if (output.stream == nullptr) {
+    int error_number = errno;
+    close(fd);
+    abandon_print_output(output);
+    fail(output, "cannot write " + target, error_number);
+    return false;
+  }
+  return true;
+}
+
+void write_print_output(PrintOutput& output, const std::string& text) {
+  if (output.failed || text.empty()) return;
+  if (std::fwrite(text.data(), 1, text.size(), output.stream) != text.size())
+    fail(output, "cannot write " + (output.target.empty() ? "output" : output.target),
+         errno);
+}
+
+bool finish_print_output(PrintOutput& output) {
+  const std::string name = output.target.empty() ? "output" : output.target;
+  if (!output.failed && std::fflush(output.stream) != 0)
+    fail(output, "cannot write " + name, errno);
+  if (output.target.empty()) return !output.failed;
+
+  // The data must be on disk before the name points at it.
+  if (!output.failed && fsync(fileno(output.stream)) != 0)
+    fail(output, "cannot write " + name, errno);
+  if (std::fclose(output.stream) != 0) fail(output, "cannot write " + name, errno);
+  output.stream = nullptr;
+  if (!output.failed && std::rename(output.temporary.c_str(), output.target.c_str()) != 0)
+    fail(output, "cannot replace " + name, errno);
+  if (output.failed) {
+    unlink(output.temporary.c_str());
+    return false;
+  }
+  output.temporary.clear();
+  return true;
+}
+
+void abandon_print_output(PrintOutput& output) {
+  if (output.target.empty()) return;
+  if (output.stream != nullptr) std::fclose(output.stream);
+  output.stream = nullptr;
+  if (!output.temporary.empty()) unlink(output.temporary.c_str());
+  output.temporary.clear();
+}

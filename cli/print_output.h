@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+// Where the printed charts go: standard output, or a file that appears only
+// complete. A named file is written as a temporary file in the same folder
+// and renamed over the name at the end, so a reader never sees half of it
+// and a failed run leaves an earlier file as it was.
+struct PrintOutput {
+  std::FILE* stream = nullptr;
+  std::string target;     // empty for standard output
+  std::string temporary;  // the file being written beside target
+  bool failed = false;
+  std::string error;  // why, once failed
+};
+
+// Opens the output; target empty means the given standard stream.
+bool open_print_output(PrintOutput& output, const std::string& target,
+                       std::FILE* standard_stream);
+
+// Appends text; a failure is kept and reported by finish_print_output.
+void write_print_output(PrintOutput& output, const std::string& text);
+
+// Flushes, and for a file syncs, closes and renames it into place. On any
+// failure the temporary file is removed and error says why.
+bool finish_print_output(PrintOutput& output);
+
+// Drops a file output that will not be finished: the temporary file goes.
+void abandon_print_output(PrintOutput& output);

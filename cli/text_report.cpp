@@ -1,0 +1,181 @@
+#include "cli/text_report.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "app/chart_state.h"
+#include "chart/position_derivations.h"
+#include "chart/vimshottari.h"
+#include "display/body_label.h"
+#include "display/header_block.h"
+#include "display/south_chart.h"
+
+namespace {
+
+// The South grid: 4 x 4 cells of 15 columns and 5 rows inside their borders,
+// the middle four left open as in the window.
+constexpr int cell_width = 15;
+constexpr int cell_height = 5;
+constexpr int grid_columns = 4 * (cell_width + 1) + 1;
+constexpr int grid_rows = 4 * (cell_height + 1) + 1;
+constexpr int pixels_per_cell = 90;
+
+// Window pixels inside a cell to text columns: the two slot columns at dx 4
+// and 48 become columns 2 and 9, the slot rows 12 pixels apart become rows.
+int slot_column(const TextOffset& slot) { return slot.dx < 40 ? 2 : 9; }
+int slot_row(const TextOffset& slot) { return slot.dy / 12; }
+
+void put(char (&grid)[grid_rows][grid_columns], int row, int column, const char* text) {
+  for (int i = 0; text[i] != '\0' && column + i < grid_columns; ++i)
+    grid[row][column + i] = text[i];
+}
+
+void draw_cell_border(char (&grid)[grid_rows][grid_columns], int top, int left) {
+  int bottom = top + cell_height + 1;
+  int right = left + cell_width + 1;
+  for (int column = left; column <= right; ++column) {
+    grid[top][column] = grid[top][column] == '|' ? '+' : '-';
+    grid[bottom][column] = grid[bottom][column] == '|' ? '+' : '-';
+  }
+  for (int row = top; row <= bottom; ++row) {
+    grid[row][left] = row == top || row == bottom ? '+' : '|';
+    grid[row][right] = row == top || row == bottom ? '+' : '|';
+  }
+}
+
+void append_line(std::string& out, const char* text, std::size_t length) {
+  // No trailing blanks: they carry nothing and upset diffs.
+  while (length > 0 && text[length - 1] == ' ') --length;
+  out.append(text, length);
+  out += '\n';
+}
+
+void append_line(std::string& out, const std::string& text) {
+  append_line(out, text.data(), text.size());
+}
+
+void append_south_picture(std::string& out) {
+  char grid[grid_rows][grid_columns];
+  for (auto& row : grid)
+    for (char& c : row) c = ' ';
+
+  for (int sign = 0; sign < 12; ++sign) {
+    int top = SouthCellOrigin[sign].dy / pixels_per_cell * (cell_height + 1);
+    int left = SouthCellOrigin[sign].dx / pixels_per_cell * (cell_width + 1);
+    draw_cell_border(grid, top, left);
+  }
+  for (int sign = 0; sign < 12; ++sign) {
+    int top = SouthCellOrigin[sign].dy / pixels_per_cell * (cell_height + 1);
+    int left = SouthCellOrigin[sign].dx / pixels_per_cell * (cell_width + 1);
+    // The window leaves the fixed signs unnamed; text needs them on the border.
+    put(grid, top, left + 2, SignAbbrev[sign]);
+    int slot = 0;
+    for (int body = 0; body < body_count; ++body) {
+      if (sign_of(ChartState.positions[body]) != sign) continue;
+      char label[body_label_size];
+      format_body_label(label, body);
+      const TextOffset& at = SouthSlotOffset[slot];
+      put(grid, top + 1 + slot_row(at), left + slot_column(at), label);
+      ++slot;
+    }
+  }
+  for (const auto& row : grid) append_line(out, row, grid_columns);
+}
+
+// The diamond does not fit characters: its twelve houses as a list, each with
+// the sign number the window writes in it and its bodies in the same order.
+void append_north_houses(std::string& out) {
+  int sign = sign_of(ChartState.positions[ascendant_body]);
+  for (int house = 1; house <= 12; ++house) {
+    char line[160];
+    int length =
+        std::snprintf(line, sizeof line, "House %2d  Sign %2d:", house, sign + 1);
+    for (int body = 0; body < body_count; ++body) {
+      if (sign_of(ChartState.positions[body]) != sign) continue;
+      char label[body_label_size];
+      format_body_label(label, body);
+      length += std::snprintf(line + length, sizeof line - length, "  %s", label);
+    }
+    append_line(out, line, static_cast<std::size_t>(length));
+    sign = (sign + 1) % 12;
+  }
+}
+
+void append_planet_table(std::string& out) {
+  for (int row = 0; row < 5; ++row) {
+    std::string line;
+    for (int body = row; body < body_count; body += 5) {
+      char name[8];
+      std::snprintf(name, sizeof name, "%s%s", BodyAbbrev[body],
+                    is_retrograde_marked(body) ? "R" : "");
+      char position[position_text_size];
+      int p = ChartState.positions[body];
+      format_position(position, p);
+      char cell[48];
+      std::snprintf(cell, sizeof cell, "%-4s%-7s%-12s", name, position,
+                    NakshatraNames[nakshatra_of(p)]);
+      if (!line.empty()) line += "  ";
+      line += cell;
+    }
+    append_line(out, line);
+  }
+}
+
+void append_navamsha_line(std::string& out) {
+  append_line(out, std::string("Navamsha Signs:"));
+  std::string line;
+  for (int body = 0; body < body_count; ++body) {
+    char item[16];
+    std::snprintf(item, sizeof item, "%s:%d ", BodyAbbrev[body],
+                  navamsha_sign_of(ChartState.positions[body]));
+    char cell[16];
+    std::snprintf(cell, sizeof cell, "%-6s", item);
+    line += cell;
+  }
+  append_line(out, line);
+}
+
+// The listing's three columns stand 130 pixels apart from x 8; in text each
+// is 21 characters wide, and every baseline of the window is one line.
+void append_dasha_listing(std::string& out) {
+  DashaListing listing;
+  constexpr int first_x = 8;
+  constexpr int column_pixels = 130;
+  constexpr int column_width = 21;
+  list_dashas(listing, first_x, 520);
+
+  append_line(out, std::string(dasha_title));
+  append_line(out, std::string(std::strlen(dasha_title), '-'));
+  std::string line;
+  int line_y = listing.entry_count > 0 ? listing.entries[0].y : 0;
+  for (int i = 0; i < listing.entry_count; ++i) {
+    const DashaEntry& entry = listing.entries[i];
+    if (entry.y != line_y) {
+      append_line(out, line);
+      line.clear();
+      line_y = entry.y;
+    }
+    std::size_t column = static_cast<std::size_t>((entry.x - first_x) / column_pixels);
+    line.resize(column * column_width, ' ');
+    line += entry.label;
+    line += entry.date_text;
+  }
+  if (listing.entry_count > 0) append_line(out, line);
+}
+
+}  // namespace
+
+void append_text_report(std::string& out) {
+  append_line(out, std::string(ChartState.name));
+  append_line(out, std::string(ChartState.date_line));
+  char place_line[place_line_size];
+  format_place_line(place_line);
+  append_line(out, std::string(place_line));
+  if (ChartState.chart_style)
+    append_north_houses(out);
+  else
+    append_south_picture(out);
+  append_planet_table(out);
+  append_navamsha_line(out);
+  append_dasha_listing(out);
+}

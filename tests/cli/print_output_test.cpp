@@ -1,0 +1,125 @@
+#include "cli/print_output.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "print_run.h"
+
+namespace {
+
+const std::vector<std::string> j2000{"--date", "2000-01-01", "--time", "12:00"};
+
+std::vector<std::string> j2000_to(const std::string& output) {
+  std::vector<std::string> args = j2000;
+  args.push_back("--output");
+  args.push_back(output);
+  return args;
+}
+
+using PrintOutputTest = PrintFilesTest;
+
+TEST_F(PrintOutputTest, WritesTheWholeReportAndNothingBeside) {
+  PrintRun to_stdout = run_print(j2000);
+  ASSERT_EQ(to_stdout.status, 0);
+  write_file(path("chart.txt"), "an earlier, longer file that is replaced whole\n");
+
+  PrintRun run = run_print(j2000_to(path("chart.txt")));
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(read_file(path("chart.txt")), to_stdout.out);
+  EXPECT_EQ(folder_entries(), std::vector<std::string>{"chart.txt"});
+}
+
+TEST_F(PrintOutputTest, NewFileGetsTheUsualPermissions) {
+  mode_t mask = umask(022);
+  PrintRun run = run_print(j2000_to(path("chart.txt")));
+  umask(mask);
+  ASSERT_EQ(run.status, 0) << run.err;
+  struct stat info {};
+  ASSERT_EQ(stat(path("chart.txt").c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0644u);
+}
+
+// Tests run as root, who may write into read-only folders: a folder that is
+// a plain file, and /proc, refuse everyone.
+TEST_F(PrintOutputTest, AnUnwritableFolderLeavesNoFile) {
+  write_file(path("plain"), "not a folder");
+  const std::string inside_file = path("plain") + "/chart.txt";
+  PrintRun run = run_print(j2000_to(inside_file));
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err,
+            "vantrel-print: cannot write " + inside_file + ": Not a directory\n");
+  EXPECT_EQ(read_file(path("plain")), "not a folder");
+  EXPECT_EQ(folder_entries(), std::vector<std::string>{"plain"});
+
+  PrintRun proc = run_print(j2000_to("/proc/vantrel-chart.txt"));
+  EXPECT_EQ(proc.status, 1);
+  EXPECT_EQ(proc.err.rfind("vantrel-print: cannot write /proc/vantrel-chart.txt: ", 0),
+            0u);
+  EXPECT_FALSE(std::filesystem::exists("/proc/vantrel-chart.txt"));
+}
+
+// Everything is written, then the rename fails: the temporary file goes too.
+TEST_F(PrintOutputTest, AFailedRenameLeavesNoTemporaryFile) {
+  std::filesystem::create_directory(path("taken"));
+  write_file(path("taken/inside"), "kept");
+  PrintRun run = run_print(j2000_to(path("taken")));
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err,
+            "vantrel-print: cannot replace " + path("taken") + ": Is a directory\n");
+  EXPECT_EQ(folder_entries(), std::vector<std::string>{"taken"});
+  EXPECT_EQ(read_file(path("taken/inside")), "kept");
+}
+
+TEST_F(PrintOutputTest, ARefusedChartLeavesTheEarlierFile) {
+  write_file(path("chart.txt"), "earlier");
+  std::vector<std::string> args = j2000_to(path("chart.txt"));
+  args[1] = "1599-01-01";
+  PrintRun run = run_print(args);
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(read_file(path("chart.txt")), "earlier");
+  EXPECT_EQ(folder_entries(), std::vector<std::string>{"chart.txt"});
+}
+
+TEST_F(PrintOutputTest, AbandonedOutputRemovesItsTemporaryFile) {
+  PrintOutput output;
+  ASSERT_TRUE(open_print_output(output, path("chart.txt"), stdout));
+  write_print_output(output, "half a chart");
+  EXPECT_EQ(folder_entries().size(), 1u);
+  abandon_print_output(output);
+  EXPECT_TRUE(folder_entries().empty());
+}
+
+// A full disk is noticed however late it shows, and nothing is renamed.
+TEST_F(PrintOutputTest, AFailedWriteIsReportedAtTheEnd) {
+  PrintOutput output;
+  ASSERT_TRUE(open_print_output(output, path("chart.txt"), stdout));
+  std::fclose(output.stream);
+  output.stream = std::fopen("/dev/full", "w");
+  ASSERT_NE(output.stream, nullptr);
+  write_print_output(output, "a chart");
+  EXPECT_FALSE(finish_print_output(output));
+  EXPECT_EQ(output.error,
+            "cannot write " + path("chart.txt") + ": No space left on device");
+  EXPECT_TRUE(folder_entries().empty());
+}
+
+TEST(PrintOutputStdout, WriteErrorsOnStandardOutputAreReported) {
+  std::FILE* full = std::fopen("/dev/full", "w");
+  ASSERT_NE(full, nullptr);
+  std::FILE* err = std::tmpfile();
+  const char* argv[] = {"vantrel-print", "--date", "2000-01-01",
+                        "--time",        "12:00",  nullptr};
+  EXPECT_EQ(run_print_command(5, argv, full, err), 1);
+  std::fclose(full);
+  EXPECT_EQ(read_stream(err),
+            "vantrel-print: cannot write output: No space left on device\n");
+}
+
+}  // namespace

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/print_command.h"
+
+// One run of the vantrel-print command in-process, its two streams captured.
+struct PrintRun {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+inline std::string read_stream(std::FILE* stream) {
+  std::string text;
+  std::rewind(stream);
+  char buffer[4096];
+  std::size_t count;
+  while ((count = std::fread(buffer, 1, sizeof buffer, stream)) > 0)
+    text.append(buffer, count);
+  std::fclose(stream);
+  return text;
+}
+
+inline PrintRun run_print(const std::vector<std::string>& args) {
+  std::vector<const char*> argv{"vantrel-print"};
+  for (const std::string& arg : args) argv.push_back(arg.c_str());
+  argv.push_back(nullptr);
+  std::FILE* out = std::tmpfile();
+  std::FILE* err = std::tmpfile();
+  PrintRun run;
+  run.status =
+      run_print_command(static_cast<int>(argv.size() - 1), argv.data(), out, err);
+  run.out = read_stream(out);
+  run.err = read_stream(err);
+  return run;
+}
+
+inline std::vector<std::string> split_lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  std::string line;
+  while (std::getline(in, line)) lines.push_back(line);
+  return lines;
+}
+
+// A fresh folder for files the command reads or writes.
+class PrintFilesTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    char pattern[] = "/tmp/vantrel-print-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    dir = pattern;
+  }
+  void TearDown() override { std::filesystem::remove_all(dir); }
+
+  std::string path(const std::string& name) const { return dir + "/" + name; }
+
+  static void write_file(const std::string& name, const std::string& content) {
+    std::ofstream file(name, std::ios::binary);
+    file << content;
+  }
+  static std::string read_file(const std::string& name) {
+    std::ifstream file(name, std::ios::binary);
+    std::stringstream content;
+    content << file.rdbuf();
+    return content.str();
+  }
+  std::vector<std::string> folder_entries() const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir))
+      names.push_back(entry.path().filename().string());
+    return names;
+  }
+
+  std::string dir;
+};
