@@ -9,6 +9,7 @@
 #include "app/chart_state.h"
 #include "display/chart_blocks.h"
 #include "support/recording_canvas.h"
+#include "support/sample_charts.h"
 
 namespace {
 
@@ -59,16 +60,10 @@ std::size_t count_of(const std::string& text, const std::string& part) {
 }
 
 void set_chart(int style) {
-  ChartState = {};
-  std::strcpy(ChartState.name, "A & B <chart>");
-  std::strcpy(ChartState.date_line, "Jan 1, 2000 06:00 Zone: 00:00");
-  std::strcpy(ChartState.place, "Greenwich");
-  ChartState.julian_day = 2451545.25;
-  ChartState.chart_style = static_cast<std::uint8_t>(style);
   const int positions[body_count] = {12345, 0,    1000, 12000, 11000,
                                      800,   1799, 1500, 367,   11167};
-  for (int body = 0; body < body_count; ++body)
-    ChartState.positions[body] = positions[body];
+  const int speeds[body_count] = {};
+  set_drawn_chart("A & B <chart>", positions, speeds, style);
 }
 
 // Every call of the chart blocks becomes one element, in the order drawn,

@@ -10,27 +10,19 @@
 #include "display/chart_blocks.h"
 #include "print_run.h"
 #include "support/recording_canvas.h"
+#include "support/sample_charts.h"
 
 namespace {
 
 // The dasha example's Moon (1000, julian_day 2451545.25); six bodies in
 // Aries, so that a cell's second column is used, and four in Libra.
 void set_chart(int style) {
-  ChartState = {};
-  std::strcpy(ChartState.name, "Known");
-  std::strcpy(ChartState.date_line, "Jan 1, 2000 06:00 Zone: 00:00");
-  std::strcpy(ChartState.place, "Greenwich");
-  ChartState.lat_degrees = 51;
-  ChartState.lat_minutes = 28;
-  ChartState.julian_day = 2451545.25;
-  ChartState.chart_style = static_cast<std::uint8_t>(style);
   const int positions[body_count] = {12345, 0,    1000, 12000, 11000,
                                      800,   1799, 1500, 367,   11167};
   const int speeds[body_count] = {0, 0, 0, -1, 0, 0, 0, 0, 0, 0};
-  for (int body = 0; body < body_count; ++body) {
-    ChartState.positions[body] = positions[body];
-    ChartState.speeds[body] = speeds[body];
-  }
+  set_drawn_chart("Known", positions, speeds, style);
+  ChartState.lat_degrees = 51;
+  ChartState.lat_minutes = 28;
 }
 
 std::vector<std::string> report_lines() {

@@ -15,6 +15,7 @@
 #include "display/planet_table.h"
 #include "display/south_chart.h"
 #include "support/recording_canvas.h"
+#include "support/sample_charts.h"
 
 namespace {
 
@@ -33,22 +34,13 @@ void append(std::vector<Call>& to, const RecordingCanvas& canvas) {
 }
 
 void set_chart(int style) {
-  ChartState = {};
-  std::strcpy(ChartState.name, "Test chart");
-  std::strcpy(ChartState.date_line, "Jan 1, 2000 06:00 Zone: 00:00");
-  std::strcpy(ChartState.place, "Greenwich");
-  ChartState.lat_degrees = 51;
-  ChartState.lat_minutes = 28;
-  ChartState.chart_style = static_cast<std::uint8_t>(style);
-  ChartState.julian_day = 2451545.25;
   const int positions[body_count] = {15400, 16000, 12345, 3000, 17000,
                                      1500,  18500, 5900,  7000, 17800};
   const int speeds[body_count] = {0,   3661, 47000, -1200, -250,
                                   400, 4400, -60,   -190,  -190};
-  for (int body = 0; body < body_count; ++body) {
-    ChartState.positions[body] = positions[body];
-    ChartState.speeds[body] = speeds[body];
-  }
+  set_drawn_chart("Test chart", positions, speeds, style);
+  ChartState.lat_degrees = 51;
+  ChartState.lat_minutes = 28;
 }
 
 // The blocks one by one at their origins, with the diagram in between.

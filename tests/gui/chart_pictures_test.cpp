@@ -18,6 +18,7 @@
 #include "app/main_window.h"
 #include "chart/compute_chart.h"
 #include "display/draw_chart.h"
+#include "support/sample_charts.h"
 
 namespace {
 
@@ -25,28 +26,9 @@ void settle() {
   for (int i = 0; i < 20; ++i) Fl::wait(0.02);
 }
 
-// Test, 5 March 1990 07:05, zone "-" 05:30, 77E13 28N38, Delhi.
 void fixed_chart() {
-  ChartState = ChartStateRecord{};
-  std::strcpy(ChartState.name, "Test");
+  ChartState = delhi_test_chart();
   std::strcpy(ChartState.date_line, "Mar 5, 1990 07:05 Zone: -5:30");
-  std::strcpy(ChartState.place, "Delhi");
-  ChartState.month = 3;
-  ChartState.day = 5;
-  ChartState.year = 1990;
-  ChartState.hour = 7;
-  ChartState.minute = 5;
-  ChartState.zone_hours = 5;
-  ChartState.zone_minutes = 30;
-  ChartState.zone_dir = 1;
-  ChartState.zone_offset = -5.5;
-  ChartState.lon_degrees = 77;
-  ChartState.lon_minutes = 13;
-  ChartState.lon_dir = 1;
-  ChartState.longitude = -(77 + 13 / 60.0);
-  ChartState.lat_degrees = 28;
-  ChartState.lat_minutes = 38;
-  ChartState.latitude = 28 + 38 / 60.0;
   compute_chart();
 }
 

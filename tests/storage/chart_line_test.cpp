@@ -5,45 +5,9 @@
 
 #include "app/chart_state.h"
 #include "storage/chart_line.h"
+#include "support/sample_charts.h"
 
 namespace {
-
-// A chart as the Chart Data dialog stores it, signs taken from the flags.
-ChartStateRecord make_chart(const char* name, int month, int day, int year, int hour,
-                            int minute, int zone_dir, int zone_hours, int zone_minutes,
-                            int lon_degrees, int lon_dir, int lon_minutes,
-                            int lat_degrees, int lat_dir, int lat_minutes,
-                            const char* place) {
-  ChartStateRecord chart{};
-  std::strncpy(chart.name, name, 23);
-  std::strncpy(chart.place, place, 23);
-  chart.month = month;
-  chart.day = day;
-  chart.year = year;
-  chart.hour = hour;
-  chart.minute = minute;
-  chart.zone_hours = zone_hours;
-  chart.zone_minutes = zone_minutes;
-  chart.zone_dir = zone_dir;
-  chart.zone_offset = zone_hours + zone_minutes / 60.0;
-  if (zone_dir == 1) chart.zone_offset = -chart.zone_offset;
-  chart.lon_degrees = lon_degrees;
-  chart.lon_minutes = lon_minutes;
-  chart.lon_dir = lon_dir;
-  chart.longitude = lon_degrees + lon_minutes / 60.0;
-  if (lon_dir == 1) chart.longitude = -chart.longitude;
-  chart.lat_degrees = lat_degrees;
-  chart.lat_minutes = lat_minutes;
-  chart.lat_dir = lat_dir;
-  chart.latitude = lat_degrees + lat_minutes / 60.0;
-  if (lat_dir == 1) chart.latitude = -chart.latitude;
-  return chart;
-}
-
-// Test, 5 March 1990, 07:05, zone "-" 5:30, 77 E 13, 28 N 38, Delhi.
-ChartStateRecord example_chart() {
-  return make_chart("Test", 3, 5, 1990, 7, 5, 1, 5, 30, 77, 1, 13, 28, 0, 38, "Delhi");
-}
 
 std::string line_of(const ChartStateRecord& chart) {
   ChartLine line;
@@ -58,7 +22,7 @@ std::string columns(const std::string& line, int first, int last) {
 // A chart with results and a style, so that a read can be seen to keep them.
 ChartStateRecord computed_looking_chart() {
   ChartStateRecord chart =
-      make_chart("Old", 1, 2, 2000, 3, 4, 0, 1, 0, 10, 0, 20, 30, 0, 40, "Before");
+      chart_inputs("Old", 1, 2, 2000, 3, 4, 0, 1, 0, 10, 0, 20, 30, 0, 40, "Before");
   std::strcpy(chart.date_line, "old date line");
   chart.chart_style = 1;
   chart.julian_day = 2451545.5;
@@ -74,7 +38,7 @@ void expect_same_record(const ChartStateRecord& a, const ChartStateRecord& b) {
 }
 
 TEST(ChartLineWrite, ExampleChartFillsEveryColumn) {
-  const std::string line = line_of(example_chart());
+  const std::string line = line_of(delhi_test_chart());
   ASSERT_EQ(line.size(), 100u);
   EXPECT_EQ(columns(line, 0, 22), "Test" + std::string(19, ' '));
   EXPECT_EQ(columns(line, 23, 25), "Mar");
@@ -106,7 +70,7 @@ TEST(ChartLineWrite, ExampleChartFillsEveryColumn) {
 }
 
 TEST(ChartLineRead, ExampleLineGivesBackTheInputsAndKeepsTheResults) {
-  const std::string line = line_of(example_chart());
+  const std::string line = line_of(delhi_test_chart());
   ChartStateRecord chart = computed_looking_chart();
   const ChartStateRecord before = chart;
   ASSERT_EQ(read_chart_line(line.c_str(), chart), chart_read_ok);
@@ -151,7 +115,7 @@ TEST(ChartLineRoundTrip, TwelveHourClockBothWays) {
                {13, "01", "PM"},
                {23, "11", "PM"}};
   for (const auto& c : cases) {
-    ChartStateRecord chart = example_chart();
+    ChartStateRecord chart = delhi_test_chart();
     chart.hour = c.hour;
     const std::string line = line_of(chart);
     EXPECT_EQ(columns(line, 35, 36), c.clock) << c.hour;
@@ -164,7 +128,7 @@ TEST(ChartLineRoundTrip, TwelveHourClockBothWays) {
 }
 
 TEST(ChartLineRead, MonthInAnyLetterCase) {
-  std::string line = line_of(example_chart());
+  std::string line = line_of(delhi_test_chart());
   for (const char* month : {"mar", "MAR", "mAr"}) {
     line.replace(23, 3, month);
     ChartStateRecord chart{};
@@ -176,7 +140,7 @@ TEST(ChartLineRead, MonthInAnyLetterCase) {
 
 TEST(ChartLineRoundTrip, WidestZoneLongitudeAndLatitude) {
   const ChartStateRecord chart =
-      make_chart("Edge", 12, 31, 2400, 23, 59, 1, 12, 59, 179, 0, 59, 89, 1, 59, "Far");
+      chart_inputs("Edge", 12, 31, 2400, 23, 59, 1, 12, 59, 179, 0, 59, 89, 1, 59, "Far");
   const std::string line = line_of(chart);
   ASSERT_EQ(line.size(), 100u);
   EXPECT_EQ(columns(line, 50, 55), "-12:59");
@@ -205,7 +169,7 @@ TEST(ChartLineRoundTrip, WidestZoneLongitudeAndLatitude) {
 
 TEST(ChartLineRoundTrip, TwentyThreeCharacterNameRunsIntoTheMonth) {
   const char* name = "Abcdefghijklmnopqrstuvw";
-  ChartStateRecord chart = example_chart();
+  ChartStateRecord chart = delhi_test_chart();
   std::strcpy(chart.name, name);
   const std::string line = line_of(chart);
   EXPECT_EQ(line.substr(0, 26), std::string(name) + "Mar");
@@ -217,7 +181,7 @@ TEST(ChartLineRoundTrip, TwentyThreeCharacterNameRunsIntoTheMonth) {
 TEST(ChartLineRoundTrip, ZeroZoneAndLongitudeComeBackWithFlagsCleared) {
   // "-" 0:00 and 0 0 E: the values are (negative) zero, which is written "+" and "W".
   const ChartStateRecord chart =
-      make_chart("Zero", 6, 15, 2000, 12, 0, 1, 0, 0, 0, 1, 0, 0, 1, 0, "Greenwich");
+      chart_inputs("Zero", 6, 15, 2000, 12, 0, 1, 0, 0, 0, 1, 0, 0, 1, 0, "Greenwich");
   ASSERT_EQ(chart.zone_dir, 1);
   ASSERT_EQ(chart.lon_dir, 1);
   const std::string line = line_of(chart);
@@ -238,7 +202,7 @@ TEST(ChartLineRoundTrip, ZeroZoneAndLongitudeComeBackWithFlagsCleared) {
 
 // Mended: a newline in a name or place would split the chart over two lines.
 TEST(ChartLineWrite, ControlCharactersInNameAndPlaceBecomeBlanks) {
-  ChartStateRecord chart = example_chart();
+  ChartStateRecord chart = delhi_test_chart();
   std::strcpy(chart.name, "Two\nlines\there");
   std::strcpy(chart.place, "New\rDelhi\x7f\x01");
   const std::string line = line_of(chart);
@@ -253,7 +217,7 @@ TEST(ChartLineWrite, ControlCharactersInNameAndPlaceBecomeBlanks) {
 }
 
 TEST(ChartLineWrite, NonAsciiNamesAreKept) {
-  ChartStateRecord chart = example_chart();
+  ChartStateRecord chart = delhi_test_chart();
   std::strcpy(chart.name, "M\xc3\xbcnchen");
   EXPECT_EQ(line_of(chart).substr(0, 8), "M\xc3\xbcnchen");
 }
@@ -261,7 +225,7 @@ TEST(ChartLineWrite, NonAsciiNamesAreKept) {
 // Mended: columns past the end of a short line are blanks, never what lies
 // in memory after the text.
 TEST(ChartLineRead, ShortLineReadsMissingColumnsAsBlanks) {
-  const std::string full = line_of(example_chart());
+  const std::string full = line_of(delhi_test_chart());
   char buffer[200];
   std::memset(buffer, '7', sizeof buffer);
   std::memcpy(buffer, full.data(), 62);
@@ -292,7 +256,7 @@ TEST(ChartLineRead, ShortLineReadsMissingColumnsAsBlanks) {
 // Mended: there is no month 0 to show or compute.
 TEST(ChartLineRead, UnknownMonthIsRefusedAndTheChartKept) {
   for (const char* month : {"Xyz", "   ", "Ma "}) {
-    std::string line = line_of(example_chart());
+    std::string line = line_of(delhi_test_chart());
     line.replace(23, 3, month);
     ChartStateRecord chart = computed_looking_chart();
     const ChartStateRecord before = chart;
@@ -305,7 +269,7 @@ TEST(ChartLineRead, UnknownMonthIsRefusedAndTheChartKept) {
 
 // Mended: a number beyond the int range is refused, not overflowed.
 TEST(ChartLineRead, NumbersBeyondTheIntRangeAreRefused) {
-  const std::string example = line_of(example_chart());
+  const std::string example = line_of(delhi_test_chart());
 
   std::string line = example;
   line.replace(31, 12, "999999999999");  // year and hour run on past 2^31
@@ -338,7 +302,7 @@ TEST(ChartLineRead, NumbersBeyondTheIntRangeAreRefused) {
 }
 
 TEST(ChartLineRead, NumbersAreReadAsAtoiReadsThem) {
-  std::string line = line_of(example_chart());
+  std::string line = line_of(delhi_test_chart());
   line.replace(27, 2, " 9");  // leading blank skipped
   line.replace(60, 2, "-3");  // a sign is taken
   line.replace(66, 2, "ab");  // no digits give 0
