@@ -28,6 +28,14 @@ void format_date(char (&area)[date_text_size], double day_count) {
   // Applied to every day number without a test for the reform: the text is
   // Gregorian throughout.
   int z = static_cast<int>(day_count);
+  // Below day 0 the truncations leave the calendar (months 0 and less). Before
+  // day 1867216 the steps repeat exactly every 400 years (146097 days), so the
+  // day is brought up by whole cycles and the cycles taken off the year.
+  int cycles = 0;
+  if (z < 0) {
+    cycles = -z / 146097 + 1;
+    z += cycles * 146097;
+  }
   int alpha = static_cast<int>((z - 1867216.25) / 36524.25);
   int a = z + 1 + alpha - alpha / 4;
   int b = a + 1524;
@@ -36,7 +44,7 @@ void format_date(char (&area)[date_text_size], double day_count) {
   int e = static_cast<int>((b - d) / 30.6001);
   int day = b - d - static_cast<int>(30.6001 * e);
   int month = e <= 13 ? e - 1 : e - 13;
-  int year = month > 2 ? c - 4716 : c - 4715;
+  int year = (month > 2 ? c - 4716 : c - 4715) - 400 * cycles;
   std::snprintf(area, sizeof area, "%s %2.2d, %d", MonthAbbrev[month - 1], day, year);
 }
 

@@ -229,7 +229,7 @@ ParseOutcome parse_print_options(int argc, const char* const* argv, PrintOptions
     for (const OptionValue& candidate : ValueOptions)
       if (name == candidate.name) option = &candidate;
     if (option == nullptr) {
-      error = argument.rfind("-", 0) == 0 ? "unknown option '" + argument + "'"
+      error = argument.rfind('-', 0) == 0 ? "unknown option '" + argument + "'"
                                           : "unexpected argument '" + argument + "'";
       return parse_refused;
     }

@@ -110,6 +110,9 @@ void destroy_dialog() {
 void show_chart_data_dialog(bool prefill) {
   const ChartStateRecord& chart = ChartState;
   chart_data_window = new Fl_Window(280, 240, "Chart Data");
+  // The frame's close control and Escape would only hide the window, and the
+  // next opening would lose it: they cancel instead.
+  chart_data_window->callback(cancel_button);
 
   name_field = text_field(40, 10, 184, 25, "Name:", prefill, chart.name);
   month_choice = choice(60, 40, 50, 25, "Date: ", MonthAbbrev, prefill, chart.month - 1);

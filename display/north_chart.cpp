@@ -1,6 +1,7 @@
 #include "display/north_chart.h"
 
 #include <cstdio>
+#include <iterator>
 
 #include "app/chart_state.h"
 #include "chart/position_derivations.h"
@@ -70,6 +71,9 @@ void draw_north_chart(ChartCanvas& canvas, int x, int y) {
     int slot = 0;
     for (int body = 0; body < body_count; ++body) {
       if (sign_of(ChartState.positions[body]) != s) continue;
+      // Only a chart not computed yet (all zero) puts a tenth body in a sign:
+      // the nodes always stand six signs apart.
+      if (slot == static_cast<int>(std::size(NorthBodyPos[house]))) break;
       char label[body_label_size];
       format_body_label(label, body);
       const TextOffset& at = NorthBodyPos[house][slot];

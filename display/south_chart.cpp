@@ -1,5 +1,7 @@
 #include "display/south_chart.h"
 
+#include <iterator>
+
 #include "app/chart_state.h"
 #include "chart/position_derivations.h"
 #include "display/body_label.h"
@@ -42,6 +44,9 @@ void draw_south_chart(ChartCanvas& canvas, int x, int y) {
     int slot = 0;
     for (int body = 0; body < body_count; ++body) {
       if (sign_of(ChartState.positions[body]) != sign) continue;
+      // Only a chart not computed yet (all zero) puts a tenth body in a sign:
+      // the nodes always stand six signs apart.
+      if (slot == static_cast<int>(std::size(SouthSlotOffset))) break;
       char label[body_label_size];
       format_body_label(label, body);
       int dx = SouthCellOrigin[sign].dx + SouthSlotOffset[slot].dx;

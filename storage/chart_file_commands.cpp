@@ -34,6 +34,9 @@ void cancel_callback(Fl_Widget*, void*) { close_chart_list(); }
 
 void show_chart_list() {
   chart_list_window = new Fl_Window(360, 300, "Select Chart");
+  // The frame's close control and Escape would only hide the window, and the
+  // next Open would lose it: they cancel instead.
+  chart_list_window->callback(cancel_callback);
   chart_list = new Fl_Hold_Browser(20, 20, 300, 200, "Chart List");
   chart_list->when(FL_WHEN_ENTER_KEY);
   chart_list->callback(chart_list_callback);

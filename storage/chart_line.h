@@ -12,10 +12,11 @@ struct ChartLine {
 // Why a line was or was not read into a chart.
 enum ChartReadResult : int {
   chart_read_ok = 0,
-  chart_read_no_line,           // an empty row: nothing to load, nothing to say
-  chart_read_unknown_month,     // columns 23-25 name no month
-  chart_read_number_too_large,  // a number that does not fit an int
-  chart_read_file_unreadable,   // the chart file could not be opened
+  chart_read_no_line,            // an empty row: nothing to load, nothing to say
+  chart_read_unknown_month,      // columns 23-25 name no month
+  chart_read_number_too_large,   // a number that does not fit an int
+  chart_read_date_out_of_range,  // a day or year beyond the calendar arithmetic
+  chart_read_file_unreadable,    // the chart file could not be opened
 };
 
 // The fixed-column line of the inputs of a chart.

@@ -24,7 +24,7 @@ bool append_chart_line(const char* filename, const ChartLine& line) {
   bool written = std::fputs(line.text, file) != EOF;
   // A full disk is reported only when the buffer goes out.
   written = std::fflush(file) == 0 && written;
-  written = !std::ferror(file) && written;
+  written = std::ferror(file) == 0 && written;
   // Closing may try the unwritten rest once more, so the cut comes after it.
   written = std::fclose(file) == 0 && written;
 

@@ -11,6 +11,9 @@ namespace {
 constexpr int longest_line = 1023;
 // Columns 0 to 98 are read; a shorter line is padded with blanks up to here.
 constexpr int layout_width = 99;
+// The Julian day number multiplies the year by 12 and then by 365 in 32-bit
+// ints and adds the day: far beyond any chart, yet well inside that range.
+constexpr std::int32_t largest_day_or_year = 99999;
 
 // The number at a column as atoi reads it (blanks, a sign, decimal digits),
 // without overflowing: false when it does not fit an int.
@@ -84,6 +87,10 @@ ChartReadResult read_chart_line(const char* text, ChartStateRecord& chart) {
   // The year runs on into the hour and the zone minutes into the longitude.
   read.year = year_and_hour / 100;
   read.zone_minutes = zone_minutes_and_lon / 1000;
+  if (read.year < -largest_day_or_year || read.year > largest_day_or_year ||
+      read.day < -largest_day_or_year || read.day > largest_day_or_year) {
+    return chart_read_date_out_of_range;
+  }
 
   // The hour has at most nine digits before column 44, so adding 12 stays an int.
   if (columns[44] == 'P') {
@@ -118,6 +125,8 @@ const char* chart_read_message(ChartReadResult result) {
       return "Unknown month in chart line!";
     case chart_read_number_too_large:
       return "Number too large in chart line!";
+    case chart_read_date_out_of_range:
+      return "Date out of range in chart line!";
     case chart_read_file_unreadable:
       return "Couldn't open chart file!";
     case chart_read_ok:

@@ -9,7 +9,8 @@ build=${VANTREL_BUILD:-$root/build}
 
 build_packages=(g++ cmake make pkg-config libfltk1.3-dev fonts-dejavu-core
                 googletest libgtest-dev libbenchmark-dev python3 nlohmann-json3-dev)
-test_packages=(xvfb xauth xdotool x11-utils imagemagick time desktop-file-utils)
+test_packages=(xvfb xauth xdotool x11-utils imagemagick time desktop-file-utils
+               clang libclang-rt-14-dev valgrind clang-tidy cppcheck gcovr)
 
 case "$mode" in
   run) wanted=("${build_packages[@]}") ;;
@@ -37,5 +38,28 @@ cmake --build "$build" -j"$(nproc)"
 if [ "$mode" = run ]; then
   exec "$build/vantrel"
 fi
+
+# The test run: the hardening stages, then the suite, each in a build
+# directory of its own (tools/*.sh). Every stage runs and is timed; any
+# failure fails the whole run at the end.
+failed=()
+stage() {  # name command...
+  local name=$1 start=$SECONDS
+  shift
+  echo "=== $name"
+  "$@" || failed+=("$name")
+  echo "=== $name: $((SECONDS - start)) s"
+}
+stage "sanitized suite" bash "$root/tools/check_sanitized.sh"
+stage "fuzzing" bash "$root/tools/fuzz.sh" 30
+stage "lint" bash "$root/tools/lint.sh"
+stage "valgrind road" env VANTREL_BUILD="$build" bash "$root/tools/valgrind_road.sh"
+stage "coverage" bash "$root/tools/coverage.sh"
+if [ ${#failed[@]} -gt 0 ]; then
+  echo "failed: ${failed[*]}" >&2
+fi
+
+# The suite itself last, so that the run ends with its summary.
+echo "=== test suite"
 cd "$build"
-ctest --output-on-failure -j"$(nproc)"
+ctest --output-on-failure -j"$(nproc)" && [ ${#failed[@]} -eq 0 ]

@@ -83,7 +83,7 @@ TEST(NorthChart, SignNumbersTurnWithAnAscendantInPisces) {
   RecordingCanvas canvas;
   draw_north_chart(canvas, 8, 52);
   std::vector<Text> texts = texts_of(canvas);
-  ASSERT_EQ(texts.size(), 22u);
+  ASSERT_EQ(texts.size(), 21u);  // house 1 has nine slots: the tenth body gets none
   std::vector<Text> numbers(texts.begin(), texts.begin() + 12);
   std::vector<Text> expected = {{"12", 108, 148}, {"1", 26, 66},    {"2", 12, 82},
                                 {"3", 26, 236},   {"4", 12, 262},   {"5", 26, 408},

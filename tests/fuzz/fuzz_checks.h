@@ -1,0 +1,56 @@
+#pragma once
+
+// What every fuzz target asks of a chart that was let into ChartState: it
+// computes onto the circle and draws inside the widget. A broken promise
+// aborts, which libFuzzer keeps as a crash input.
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "app/chart_state.h"
+#include "chart/compute_chart.h"
+#include "chart/vimshottari.h"
+#include "display/chart_blocks.h"
+#include "display/chart_canvas.h"
+
+inline void fuzz_require(bool holds, const char* what) {
+  if (holds) return;
+  std::fprintf(stderr, "fuzz invariant broken: %s\n", what);
+  std::abort();
+}
+
+// Every point drawn lies inside the 440 x 1008 widget and every text ends
+// within the area it was formatted in.
+struct CheckingCanvas : ChartCanvas {
+  void select_black() override {}
+  void draw_text(const char* text, int x, int y) override {
+    // The sanitizers catch a text running past its area; here only its length.
+    fuzz_require(std::strlen(text) < 64, "text longer than any area");
+    fuzz_require(x >= 0 && x < 440 && y >= 0 && y <= 1008, "text outside the widget");
+  }
+  void draw_line(int x1, int y1, int x2, int y2) override {
+    fuzz_require(x1 >= 0 && x1 < 440 && x2 >= 0 && x2 < 440, "line outside the widget");
+    fuzz_require(y1 >= 0 && y1 < 1008 && y2 >= 0 && y2 < 1008, "line outside the widget");
+  }
+};
+
+// Computes ChartState and draws it in both styles.
+inline void compute_and_draw_chart() {
+  compute_chart();
+  for (int body = 0; body < body_count; ++body) {
+    fuzz_require(ChartState.positions[body] >= 0 && ChartState.positions[body] <= 21599,
+                 "position off the circle");
+  }
+  fuzz_require(
+      std::memchr(ChartState.date_line, '\0', sizeof ChartState.date_line) != nullptr,
+      "date_line without its end");
+  DashaListing listing;
+  list_dashas(listing, 8, 520);
+  fuzz_require(listing.end_y <= 1008, "dasha listing below the widget");
+  for (std::uint8_t style : {std::uint8_t{0}, std::uint8_t{1}}) {
+    ChartState.chart_style = style;
+    CheckingCanvas canvas;
+    draw_chart_blocks(canvas);
+  }
+}
