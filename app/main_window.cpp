@@ -38,6 +38,9 @@ void about_item(Fl_Widget*, void*) { about_command(); }
 }  // namespace
 
 Fl_Window* begin_main_window() {
+  // Every window's layout is measured for 12-pixel labels and texts; the
+  // toolkit's own default of 14 would push labels past their windows' edges.
+  FL_NORMAL_SIZE = 12;
   auto* window = new Fl_Double_Window(440, 480, "Vantrel");
 
   main_menu_bar = new Fl_Menu_Bar(0, 0, 440, 20);

@@ -43,54 +43,11 @@ WRAP
   exit 0
 fi
 
-# --drive: the steps, on the display with_display.sh made.
+# --drive: the steps, on the display with_display.sh made. Under memcheck the
+# program runs many times slower: every wait is longer.
+PACE=1.2
+WAIT_TRIES=600
 source "$root/tests/e2e/e2e_lib.sh"
-
-# Under memcheck the program runs many times slower: every wait is longer.
-wait_window() {
-  local pattern=$1 id=""
-  for _ in $(seq 600); do
-    id=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -1 || true)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
-wait_window_gone() {
-  for _ in $(seq 600); do
-    xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
-    sleep 0.1
-  done
-  return 1
-}
-click_at() {
-  xdotool mousemove --sync --window "$1" "$2" "$3" click 1
-  sleep 1.2
-}
-double_click_at() {
-  xdotool mousemove --sync --window "$1" "$2" "$3" click --repeat 2 --delay 80 1
-  sleep 1.2
-}
-hover_at() {
-  xdotool mousemove --sync --window "$1" "$2" "$3"
-  sleep 1.2
-}
-key() {
-  xdotool key "$1"
-  sleep 1
-}
-
-# The toolkit's message boxes are untitled windows of its class.
-wait_message_box() {
-  local id
-  for _ in $(seq 600); do
-    for id in $(xdotool search --onlyvisible --class '^FLTK$' 2>/dev/null || true); do
-      [ -z "$(xdotool getwindowname "$id" 2>/dev/null)" ] && { echo "$id"; return 0; }
-    done
-    sleep 0.1
-  done
-  return 1
-}
 
 workdir=$(mktemp -d)
 trap 'cleanup_app; rm -rf "$workdir"' EXIT
@@ -100,30 +57,20 @@ sleep 2
 menu_file_new
 dialog=$(wait_window '^Chart Data$') || fail "File > New opened no dialog"
 sleep 1
-type_into() {  # x y text
-  click_at "$dialog" "$1" "$2"
-  xdotool type --delay 60 "$3"
-  sleep 0.5
-}
-choose() {  # x y index
-  click_at "$dialog" "$1" "$2"
-  for _ in $(seq "$3"); do key Down; done
-  key Return
-}
-type_into 130 22 "Road Chart"
-choose 85 52 2
-type_into 132 52 "5"
-type_into 179 52 "1990"
-type_into 52 84 "7"
-type_into 84 84 "5"
-type_into 212 84 "5"
-type_into 244 84 "30"
-type_into 130 120 "New Delhi"
-type_into 55 156 "77"
-choose 92 156 1
-type_into 132 156 "13"
-type_into 184 156 "28"
-type_into 264 156 "38"
+type_into "$dialog" 130 22 "Road Chart"
+choose "$dialog" 85 52 2
+type_into "$dialog" 132 52 "5"
+type_into "$dialog" 179 52 "1990"
+type_into "$dialog" 52 84 "7"
+type_into "$dialog" 84 84 "5"
+type_into "$dialog" 212 84 "5"
+type_into "$dialog" 244 84 "30"
+type_into "$dialog" 130 120 "New Delhi"
+type_into "$dialog" 55 156 "77"
+choose "$dialog" 92 156 1
+type_into "$dialog" 132 156 "13"
+type_into "$dialog" 184 156 "28"
+type_into "$dialog" 264 156 "38"
 click_at "$dialog" 50 212
 wait_window_gone '^Chart Data$' || fail "OK did not close the dialog"
 
@@ -137,7 +84,7 @@ done
 menu_file_open
 list=$(wait_window '^Select Chart$') || fail "File > Open showed no list"
 sleep 1.5
-double_click_at "$list" 60 32
+double_click_at "$list" 60 "$(list_row_y 1)"
 wait_window_gone '^Select Chart$' || fail "a double-click did not open the row"
 
 menu_north_chart
@@ -167,12 +114,5 @@ key Escape
 wait_window_gone '^Select Chart$' || fail "Escape left the list"
 
 menu_file_quit
-for _ in $(seq 600); do
-  kill -0 "$APP_PID" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$APP_PID" 2>/dev/null && fail "Quit did not end the program"
-status=0
-wait "$APP_PID" || status=$?
-APP_PID=""
-[ $status = 0 ] || fail "the program ended with status $status (99: memcheck errors)"
+wait_exit
+[ "$EXIT_STATUS" = 0 ] || fail "the program ended with status $EXIT_STATUS (99: memcheck errors)"

@@ -12,35 +12,21 @@ DIALOG=$(wait_window '^Chart Data$') || fail "File > New opened no Chart Data di
 geometry=$(xdotool getwindowgeometry "$DIALOG" | awk '/Geometry/ {print $2}')
 [ "$geometry" = "280x240" ] || fail "dialog is $geometry, not 280x240"
 
-type_into() {  # x y text: click into the field at window position x, y and type
-  click_at "$DIALOG" "$1" "$2"
-  xdotool type --delay 30 "$3"
-  sleep 0.1
-}
-
-# Opens a choice and moves down to its item of the given index.
-choose() {  # x y index
-  click_at "$DIALOG" "$1" "$2"
-  for _ in $(seq "$3"); do xdotool key Down; sleep 0.05; done
-  xdotool key Return
-  sleep 0.2
-}
-
 # 5 March 1990, 07:05, zone "+" 5:00, New Delhi 77 E 13, 28 N 38.
-type_into 130 22 "Typed Test Chart"
-choose 85 52 2
-type_into 132 52 "5"
-type_into 179 52 "1990"
-type_into 52 84 "7"
-type_into 84 84 "5"
-type_into 212 84 "5"
-type_into 244 84 "0"
-type_into 130 120 "New Delhi"
-type_into 55 156 "77"
-choose 92 156 1
-type_into 132 156 "13"
-type_into 184 156 "28"
-type_into 264 156 "38"
+type_into "$DIALOG" 130 22 "Typed Test Chart"
+choose "$DIALOG" 85 52 2
+type_into "$DIALOG" 132 52 "5"
+type_into "$DIALOG" 179 52 "1990"
+type_into "$DIALOG" 52 84 "7"
+type_into "$DIALOG" 84 84 "5"
+type_into "$DIALOG" 212 84 "5"
+type_into "$DIALOG" 244 84 "0"
+type_into "$DIALOG" 130 120 "New Delhi"
+type_into "$DIALOG" 55 156 "77"
+choose "$DIALOG" 92 156 1
+type_into "$DIALOG" 132 156 "13"
+type_into "$DIALOG" 184 156 "28"
+type_into "$DIALOG" 264 156 "38"
 screenshot chart_data_filled_dialog "$DIALOG"
 
 # Enter is no shortcut for OK: the dialog stays.

@@ -6,38 +6,8 @@ source "$(dirname "${BASH_SOURCE[0]}")/e2e_lib.sh"
 WORKDIR=$(mktemp -d)
 trap 'cleanup_app; rm -rf "$WORKDIR"' EXIT
 
-# The toolkit's message boxes have no title, and neither has the root window:
-# look for an untitled window of the toolkit's class.
-message_box() {
-  local id
-  for id in $(xdotool search --onlyvisible --class '^FLTK$' 2>/dev/null || true); do
-    [ -z "$(xdotool getwindowname "$id" 2>/dev/null)" ] && { echo "$id"; return 0; }
-  done
-  return 0
-}
-
-wait_message_box() {
-  local id=""
-  for _ in $(seq 100); do
-    id=$(message_box)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
-
-wait_message_box_gone() {
-  for _ in $(seq 100); do
-    [ -z "$(message_box)" ] && return 0
-    sleep 0.1
-  done
-  return 1
-}
-
-# Row centres in the list window: the list starts at y 20 inside a 2-pixel
-# frame, and its 14-point Courier rows are 20 pixels high.
-ROW1_Y=32
-ROW2_Y=52
+ROW1_Y=$(list_row_y 1)
+ROW2_Y=$(list_row_y 2)
 
 start_vantrel "$WORKDIR"
 
