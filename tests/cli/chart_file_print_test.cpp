@@ -8,27 +8,19 @@
 #include "dialogs/chart_data_entries.h"
 #include "print_run.h"
 #include "storage/chart_line.h"
+#include "support/sample_entries.h"
 
 namespace {
 
-// The line Save writes for a chart entered in the dialog.
+// The line Save writes for the Delhi chart entered in the dialog, zone "-" 5:30.
 std::string saved_line(const std::string& name, const char* day, const char* hour) {
-  ChartDataEntries entries;
+  ChartDataEntries entries = delhi_entries();
   entries.name = name;
-  entries.month_index = 2;
   entries.day = day;
-  entries.year = "1990";
   entries.hour = hour;
-  entries.minute = "5";
   entries.zone_sign_index = 1;
-  entries.zone_hours = "5";
   entries.zone_minutes = "30";
   entries.place = "Delhi";
-  entries.lon_degrees = "77";
-  entries.lon_dir_index = 1;
-  entries.lon_minutes = "13";
-  entries.lat_degrees = "28";
-  entries.lat_minutes = "38";
   EXPECT_EQ(check_chart_data(entries), nullptr);
   store_chart_data(entries);
   ChartLine line;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "dialogs/chart_data_entries.h"
+#include "support/sample_entries.h"
 
 namespace {
 constexpr const char* year_message = "Enter year between\n1600-2400.";
@@ -13,33 +14,13 @@ constexpr const char* thirty_days_message = "There are only 30 days\nin this mon
 constexpr const char* hour_message = "Enter hour between\n0-23";
 constexpr const char* minute_message = "Enter minute between\n0-59";
 
-// 5 March 1990, 07:05, zone "+" 5:00, 77 E 13, 28 N 38: passes every check.
-ChartDataEntries valid_entries() {
-  ChartDataEntries entries;
-  entries.name = "Delhi chart";
-  entries.month_index = 2;
-  entries.day = "5";
-  entries.year = "1990";
-  entries.hour = "7";
-  entries.minute = "5";
-  entries.zone_hours = "5";
-  entries.zone_minutes = "0";
-  entries.place = "New Delhi";
-  entries.lon_degrees = "77";
-  entries.lon_dir_index = 1;
-  entries.lon_minutes = "13";
-  entries.lat_degrees = "28";
-  entries.lat_minutes = "38";
-  return entries;
-}
-
 std::string message_of(const ChartDataEntries& entries) {
   const char* message = check_chart_data(entries);
   return message ? message : "(accepted)";
 }
 
 TEST(ChartDataChecks, ValidChartIsAccepted) {
-  EXPECT_EQ(check_chart_data(valid_entries()), nullptr);
+  EXPECT_EQ(check_chart_data(delhi_entries()), nullptr);
 }
 
 // Each integer field just inside and just outside both of its bounds.
@@ -77,7 +58,7 @@ TEST(ChartDataChecks, EveryRangeBoundOnBothSides) {
                   {range.high, true},
                   {range.high + 1, false}};
     for (const auto& probe : probes) {
-      ChartDataEntries entries = valid_entries();
+      ChartDataEntries entries = delhi_entries();
       entries.*range.field = std::to_string(probe.value);
       EXPECT_EQ(message_of(entries), probe.accepted ? "(accepted)" : range.message)
           << range.field_name << " " << probe.value;
@@ -119,7 +100,7 @@ TEST(ChartDataChecks, DaysAgainstMonthAndLeapYear) {
       {9, "31", "1990", nullptr},
   };
   for (const auto& c : cases) {
-    ChartDataEntries entries = valid_entries();
+    ChartDataEntries entries = delhi_entries();
     entries.month_index = c.month_index;
     entries.day = c.day;
     entries.year = c.year;
@@ -129,7 +110,7 @@ TEST(ChartDataChecks, DaysAgainstMonthAndLeapYear) {
 }
 
 TEST(ChartDataChecks, OnlyTheFirstFailureIsReported) {
-  ChartDataEntries entries = valid_entries();
+  ChartDataEntries entries = delhi_entries();
   entries.hour = "25";
   entries.minute = "75";
   EXPECT_EQ(message_of(entries), hour_message);
@@ -189,14 +170,14 @@ TEST(ChartDataChecks, IntegerTextsBeyondIntFailTheirCheck) {
        "Enter latitude minute\nbetween 0-59"},
   };
   for (const auto& c : cases) {
-    ChartDataEntries entries = valid_entries();
+    ChartDataEntries entries = delhi_entries();
     entries.*c.field = c.text;
     EXPECT_EQ(message_of(entries), c.message) << c.text;
   }
 }
 
 TEST(ChartDataChecks, NamePlaceAndChoicesAreNotChecked) {
-  ChartDataEntries entries = valid_entries();
+  ChartDataEntries entries = delhi_entries();
   entries.name = "";
   entries.place = "";
   entries.zone_sign_index = 1;

@@ -6,27 +6,9 @@
 
 #include "app/chart_state.h"
 #include "dialogs/chart_data_entries.h"
+#include "support/sample_entries.h"
 
 namespace {
-ChartDataEntries delhi_entries() {
-  ChartDataEntries entries;
-  entries.name = "Delhi chart";
-  entries.month_index = 2;
-  entries.day = "5";
-  entries.year = "1990";
-  entries.hour = "7";
-  entries.minute = "5";
-  entries.zone_hours = "5";
-  entries.zone_minutes = "0";
-  entries.place = "New Delhi";
-  entries.lon_degrees = "77";
-  entries.lon_dir_index = 1;
-  entries.lon_minutes = "13";
-  entries.lat_degrees = "28";
-  entries.lat_minutes = "38";
-  return entries;
-}
-
 class ChartDataStore : public testing::Test {
  protected:
   void SetUp() override { ChartState = {}; }

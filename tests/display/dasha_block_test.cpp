@@ -12,15 +12,6 @@
 
 namespace {
 
-using Text = std::tuple<std::string, int, int>;
-
-std::vector<Text> texts_of(const RecordingCanvas& canvas) {
-  std::vector<Text> out;
-  for (const DrawCall& call : canvas.texts())
-    out.emplace_back(call.text, call.x1, call.y1);
-  return out;
-}
-
 void set_moon(int position, double julian_day) {
   ChartState = {};
   ChartState.positions[moon_body] = position;

@@ -11,15 +11,7 @@
 
 namespace {
 
-using Text = std::tuple<std::string, int, int>;
 using Line = std::tuple<int, int, int, int>;
-
-std::vector<Text> texts_of(const RecordingCanvas& canvas) {
-  std::vector<Text> out;
-  for (const DrawCall& call : canvas.texts())
-    out.emplace_back(call.text, call.x1, call.y1);
-  return out;
-}
 
 std::vector<Line> lines_of(const RecordingCanvas& canvas) {
   std::vector<Line> out;

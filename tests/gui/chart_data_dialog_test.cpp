@@ -21,7 +21,7 @@
 #include "app/message_boxes.h"
 #include "app/present_moment.h"
 #include "chart/compute_chart.h"
-#include "display/draw_chart.h"
+#include "support/test_main_window.h"
 
 namespace {
 std::vector<std::string> alerts;
@@ -101,18 +101,8 @@ std::string choice_text(Fl_Choice* choice) {
 
 class ChartDataDialog : public testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    main_window = begin_main_window();
-    new draw_chart(chart_view->x() + 8, chart_view->y(), 440, 1008);
-    end_main_window(main_window);
-    main_window->show();
-    Fl::check();
-  }
-  static void TearDownTestSuite() {
-    delete main_window;
-    main_window = nullptr;
-    chart_view = nullptr;
-  }
+  static void SetUpTestSuite() { main_window = show_test_main_window(); }
+  static void TearDownTestSuite() { close_test_main_window(main_window); }
 
   void SetUp() override {
     alerts.clear();
@@ -127,11 +117,10 @@ class ChartDataDialog : public testing::Test {
     read_local_clock = saved_clock;
   }
 
-  static Fl_Window* main_window;
+  static inline Fl_Window* main_window = nullptr;
   MessageBoxFunction saved_alert = nullptr;
   LocalClockReader saved_clock = nullptr;
 };
-Fl_Window* ChartDataDialog::main_window = nullptr;
 
 TEST_F(ChartDataDialog, LayoutFollowsTheFieldTable) {
   show_chart_data_dialog(false);

@@ -19,9 +19,9 @@
 #include "app/message_boxes.h"
 #include "app/present_moment.h"
 #include "chart/compute_chart.h"
-#include "display/draw_chart.h"
 #include "storage/chart_file_commands.h"
-#include "storage/chart_line.h"
+#include "support/sample_charts.h"
+#include "support/test_main_window.h"
 #include "tests/storage/working_dir_fixture.h"
 
 namespace {
@@ -30,39 +30,6 @@ std::vector<std::string> alerts;
 std::vector<std::string> messages;
 void capture_alert(const char* text) { alerts.emplace_back(text); }
 void capture_message(const char* text) { messages.emplace_back(text); }
-
-// Until every shown window has been mapped and drawn, so that the list knows
-// where its rows stand before a click is sent to it.
-void settle() {
-  for (Fl_Window* w = Fl::first_window(); w; w = Fl::next_window(w)) w->wait_for_expose();
-  for (int i = 0; i < 10; ++i) Fl::wait(0.01);
-  Fl::flush();
-}
-
-std::string line_for(const char* name, int hour) {
-  ChartStateRecord chart{};
-  std::strcpy(chart.name, name);
-  std::strcpy(chart.place, "Delhi");
-  chart.month = 3;
-  chart.day = 5;
-  chart.year = 1990;
-  chart.hour = hour;
-  chart.minute = 5;
-  chart.zone_hours = 5;
-  chart.zone_minutes = 30;
-  chart.zone_dir = 1;
-  chart.zone_offset = -5.5;
-  chart.lon_degrees = 77;
-  chart.lon_minutes = 13;
-  chart.lon_dir = 1;
-  chart.longitude = -(77 + 13 / 60.0);
-  chart.lat_degrees = 28;
-  chart.lat_minutes = 38;
-  chart.latitude = 28 + 38 / 60.0;
-  ChartLine line;
-  write_chart_line(chart, line);
-  return line.text;
-}
 
 std::string padded(const char* name) {
   return name + std::string(23 - std::strlen(name), ' ');
@@ -119,18 +86,8 @@ void click_row(int row, int clicks) {
 
 class ChartListTest : public WorkingDirTest {
  protected:
-  static void SetUpTestSuite() {
-    main_window = begin_main_window();
-    new draw_chart(chart_view->x() + 8, chart_view->y(), 440, 1008);
-    end_main_window(main_window);
-    main_window->show();
-    Fl::check();
-  }
-  static void TearDownTestSuite() {
-    delete main_window;
-    main_window = nullptr;
-    chart_view = nullptr;
-  }
+  static void SetUpTestSuite() { main_window = show_test_main_window(); }
+  static void TearDownTestSuite() { close_test_main_window(main_window); }
 
   void SetUp() override {
     WorkingDirTest::SetUp();
@@ -162,14 +119,13 @@ class ChartListTest : public WorkingDirTest {
     EXPECT_FALSE(list_window_shown());
   }
 
-  static Fl_Window* main_window;
+  static inline Fl_Window* main_window = nullptr;
   MessageBoxFunction saved_alert = nullptr;
   MessageBoxFunction saved_message = nullptr;
 };
-Fl_Window* ChartListTest::main_window = nullptr;
 
 TEST_F(ChartListTest, WindowListAndButtons) {
-  write_file("charts.vnt", line_for("First", 7) + line_for("Second", 19));
+  write_file("charts.vnt", delhi_chart_line("First", 7) + delhi_chart_line("Second", 19));
   show_chart_list();
   settle();
   ASSERT_NE(chart_list_window, nullptr);
@@ -189,7 +145,7 @@ TEST_F(ChartListTest, WindowListAndButtons) {
   EXPECT_STREQ(chart_list->label(), "Chart List");
   EXPECT_EQ(chart_list->textfont(), FL_COURIER);
   ASSERT_EQ(chart_list->size(), 3);
-  const std::string first = line_for("First", 7);
+  const std::string first = delhi_chart_line("First", 7);
   EXPECT_EQ(std::string(chart_list->text(1)), first.substr(0, 99));
   EXPECT_EQ(std::string(chart_list->text(3)), "");
 
@@ -230,7 +186,7 @@ TEST_F(ChartListTest, RowsAreShownAsTheyStandEvenWithAnAtSign) {
 }
 
 TEST_F(ChartListTest, OkOnAFreshListOpensTheFirstChart) {
-  write_file("charts.vnt", line_for("First", 7) + line_for("Second", 19));
+  write_file("charts.vnt", delhi_chart_line("First", 7) + delhi_chart_line("Second", 19));
   show_chart_list();
   settle();
   button_labelled("OK")->do_callback();
@@ -246,7 +202,7 @@ TEST_F(ChartListTest, OkOnAFreshListOpensTheFirstChart) {
 }
 
 TEST_F(ChartListTest, CancelKeepsTheDisplayedChart) {
-  write_file("charts.vnt", line_for("First", 7));
+  write_file("charts.vnt", delhi_chart_line("First", 7));
   const ChartStateRecord before = ChartState;
   show_chart_list();
   settle();
@@ -257,8 +213,8 @@ TEST_F(ChartListTest, CancelKeepsTheDisplayedChart) {
 }
 
 TEST_F(ChartListTest, SingleClickSelectsAndDoubleClickOpensTheRow) {
-  write_file("charts.vnt",
-             line_for("First", 7) + line_for("Second", 19) + line_for("Third", 12));
+  write_file("charts.vnt", delhi_chart_line("First", 7) + delhi_chart_line("Second", 19) +
+                               delhi_chart_line("Third", 12));
   const ChartStateRecord before = ChartState;
   show_chart_list();
   settle();
@@ -277,8 +233,8 @@ TEST_F(ChartListTest, SingleClickSelectsAndDoubleClickOpensTheRow) {
 }
 
 TEST_F(ChartListTest, ArrowKeysOnlySelectAndEnterOpensTheCurrentRow) {
-  write_file("charts.vnt",
-             line_for("First", 7) + line_for("Second", 19) + line_for("Third", 12));
+  write_file("charts.vnt", delhi_chart_line("First", 7) + delhi_chart_line("Second", 19) +
+                               delhi_chart_line("Third", 12));
   const ChartStateRecord before = ChartState;
   show_chart_list();
   settle();
@@ -300,7 +256,7 @@ TEST_F(ChartListTest, ArrowKeysOnlySelectAndEnterOpensTheCurrentRow) {
 
 // Mended: the empty last row holds no line; nothing is loaded, the list closes.
 TEST_F(ChartListTest, EmptyLastRowLoadsNothing) {
-  write_file("charts.vnt", line_for("First", 7) + line_for("Second", 19));
+  write_file("charts.vnt", delhi_chart_line("First", 7) + delhi_chart_line("Second", 19));
   const ChartStateRecord before = ChartState;
   show_chart_list();
   chart_list->select(3);
@@ -319,9 +275,9 @@ TEST_F(ChartListTest, EmptyLastRowLoadsNothing) {
 }
 
 TEST_F(ChartListTest, RefusedLinesAreReportedAndKeepTheChart) {
-  std::string bad_month = line_for("Bad", 7);
+  std::string bad_month = delhi_chart_line("Bad", 7);
   bad_month.replace(23, 3, "Foo");
-  std::string huge = line_for("Huge", 7);
+  std::string huge = delhi_chart_line("Huge", 7);
   huge.replace(31, 12, "999999999999");
   write_file("charts.vnt", bad_month + huge);
   const ChartStateRecord before = ChartState;
@@ -339,7 +295,7 @@ TEST_F(ChartListTest, RefusedLinesAreReportedAndKeepTheChart) {
 }
 
 TEST_F(ChartListTest, FileGoneAfterOpenIsReported) {
-  write_file("charts.vnt", line_for("First", 7));
+  write_file("charts.vnt", delhi_chart_line("First", 7));
   const ChartStateRecord before = ChartState;
   show_chart_list();
   std::filesystem::remove("charts.vnt");

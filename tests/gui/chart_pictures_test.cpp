@@ -11,20 +11,15 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <memory>
 #include <string>
 
 #include "app/chart_state.h"
 #include "app/main_window.h"
 #include "chart/compute_chart.h"
-#include "display/draw_chart.h"
 #include "support/sample_charts.h"
+#include "support/test_main_window.h"
 
 namespace {
-
-void settle() {
-  for (int i = 0; i < 20; ++i) Fl::wait(0.02);
-}
 
 void fixed_chart() {
   ChartState = delhi_test_chart();
@@ -36,21 +31,12 @@ class ChartPicturesTest : public testing::Test {
  protected:
   void SetUp() override {
     fixed_chart();
-    window = begin_main_window();
-    chart_widget =
-        std::make_unique<draw_chart>(chart_view->x() + 8, chart_view->y(), 440, 1008);
-    end_main_window(window);
-    window->show();
+    window = show_test_main_window();
     window->size(440, 1008);  // the tallest the window may be
     settle();
   }
 
-  void TearDown() override {
-    chart_widget.reset();
-    window->hide();
-    delete window;
-    settle();
-  }
+  void TearDown() override { close_test_main_window(window); }
 
   // Keeps the window's picture when the suite says where artifacts go.
   void keep_picture(const char* name) {
@@ -71,7 +57,6 @@ class ChartPicturesTest : public testing::Test {
   }
 
   Fl_Window* window = nullptr;
-  std::unique_ptr<draw_chart> chart_widget;
 };
 
 TEST_F(ChartPicturesTest, SouthAndNorthDiagramsAppearInTheWindow) {

@@ -8,7 +8,6 @@
 #include <FL/x.H>
 #include <X11/Xutil.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -17,33 +16,19 @@
 #include "app/message_boxes.h"
 #include "app/present_moment.h"
 #include "display/draw_chart.h"
+#include "support/test_main_window.h"
 
 namespace {
 
-void settle() {
-  for (int i = 0; i < 20; ++i) Fl::wait(0.02);
-}
-
-// The main window as the entry builds it, shown on the test's display.
 class MainWindowTest : public testing::Test {
  protected:
   void SetUp() override {
     present_moment_chart();
-    window = begin_main_window();
-    chart_widget =
-        std::make_unique<draw_chart>(chart_view->x() + 8, chart_view->y(), 440, 1008);
-    end_main_window(window);
-    char program[] = "vantrel";
-    char* argv[] = {program, nullptr};
-    window->show(1, argv);
-    settle();
+    window = show_test_main_window(&chart_widget);
   }
 
   void TearDown() override {
-    chart_widget.reset();
-    window->hide();
-    delete window;
-    settle();
+    close_test_main_window(window);
     show_message = saved_message;
   }
 
@@ -57,7 +42,7 @@ class MainWindowTest : public testing::Test {
   bool marked(const char* path) { return main_menu_bar->find_item(path)->value() != 0; }
 
   Fl_Window* window = nullptr;
-  std::unique_ptr<draw_chart> chart_widget;
+  draw_chart* chart_widget = nullptr;
   MessageBoxFunction saved_message = show_message;
 };
 

@@ -14,8 +14,8 @@
 #include "app/main_window.h"
 #include "app/present_moment.h"
 #include "dialogs/chart_data_dialog.h"
-#include "display/draw_chart.h"
 #include "storage/chart_file_commands.h"
+#include "support/test_main_window.h"
 #include "tests/storage/working_dir_fixture.h"
 
 namespace {
@@ -39,18 +39,8 @@ void escape_key(Fl_Window* window) {
 
 class WindowClose : public WorkingDirTest {
  protected:
-  static void SetUpTestSuite() {
-    main_window = begin_main_window();
-    new draw_chart(chart_view->x() + 8, chart_view->y(), 440, 1008);
-    end_main_window(main_window);
-    main_window->show();
-    Fl::check();
-  }
-  static void TearDownTestSuite() {
-    delete main_window;
-    main_window = nullptr;
-    chart_view = nullptr;
-  }
+  static void SetUpTestSuite() { main_window = show_test_main_window(); }
+  static void TearDownTestSuite() { close_test_main_window(main_window); }
   void SetUp() override {
     WorkingDirTest::SetUp();
     present_moment_chart();
@@ -66,10 +56,9 @@ class WindowClose : public WorkingDirTest {
     EXPECT_EQ(std::memcmp(&before, &ChartState, sizeof before), 0);
   }
 
-  static Fl_Window* main_window;
+  static inline Fl_Window* main_window = nullptr;
   ChartStateRecord before;
 };
-Fl_Window* WindowClose::main_window = nullptr;
 
 // Mended: the close control only hid the window; the handles kept it until
 // the next opening overwrote them, and it was never deleted.

@@ -9,12 +9,6 @@
 
 namespace {
 
-std::string line_of(const ChartStateRecord& chart) {
-  ChartLine line;
-  write_chart_line(chart, line);
-  return line.text;
-}
-
 std::string columns(const std::string& line, int first, int last) {
   return line.substr(first, last - first + 1);
 }

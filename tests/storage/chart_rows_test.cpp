@@ -6,35 +6,10 @@
 #include "app/chart_state.h"
 #include "storage/chart_line.h"
 #include "storage/chart_rows.h"
+#include "support/sample_charts.h"
 #include "tests/storage/working_dir_fixture.h"
 
 namespace {
-
-// A 100-character line for a chart that differs from the others by name.
-std::string chart_line(const char* name, int hour = 7) {
-  ChartStateRecord chart{};
-  std::strcpy(chart.name, name);
-  std::strcpy(chart.place, "Delhi");
-  chart.month = 3;
-  chart.day = 5;
-  chart.year = 1990;
-  chart.hour = hour;
-  chart.minute = 5;
-  chart.zone_hours = 5;
-  chart.zone_minutes = 30;
-  chart.zone_dir = 1;
-  chart.zone_offset = -5.5;
-  chart.lon_degrees = 77;
-  chart.lon_minutes = 13;
-  chart.lon_dir = 1;
-  chart.longitude = -(77 + 13 / 60.0);
-  chart.lat_degrees = 28;
-  chart.lat_minutes = 38;
-  chart.latitude = 28 + 38 / 60.0;
-  ChartLine line;
-  write_chart_line(chart, line);
-  return line.text;
-}
 
 std::string without_newline(const std::string& line) {
   return line.substr(0, line.size() - 1);
@@ -57,13 +32,14 @@ ChartStateRecord marked_chart() {
 class ChartRowsTest : public WorkingDirTest {};
 
 TEST_F(ChartRowsTest, ThreeChartsGiveFourRowsTheLastEmpty) {
-  write_file("charts.vnt", chart_line("One") + chart_line("Two") + chart_line("Three"));
+  write_file("charts.vnt", delhi_chart_line("One") + delhi_chart_line("Two") +
+                               delhi_chart_line("Three"));
   ChartRows rows;
   ASSERT_TRUE(read_chart_rows("charts.vnt", rows));
   ASSERT_EQ(rows.size(), 4u);
-  EXPECT_EQ(rows[0], without_newline(chart_line("One")));
-  EXPECT_EQ(rows[1], without_newline(chart_line("Two")));
-  EXPECT_EQ(rows[2], without_newline(chart_line("Three")));
+  EXPECT_EQ(rows[0], without_newline(delhi_chart_line("One")));
+  EXPECT_EQ(rows[1], without_newline(delhi_chart_line("Two")));
+  EXPECT_EQ(rows[2], without_newline(delhi_chart_line("Three")));
   EXPECT_EQ(rows[3], "");
 
   for (int index = 0; index < 3; ++index) {
@@ -89,7 +65,7 @@ TEST_F(ChartRowsTest, AbsentFileGivesNoRowsAndCannotBeLoaded) {
 // Mended: the empty last row and the one row of an empty file hold no line;
 // choosing them must not load the last line again nor an unfilled buffer.
 TEST_F(ChartRowsTest, RowsWithoutALineLoadNothing) {
-  write_file("charts.vnt", chart_line("One") + chart_line("Two"));
+  write_file("charts.vnt", delhi_chart_line("One") + delhi_chart_line("Two"));
   ChartStateRecord chart = marked_chart();
   const ChartStateRecord before = chart;
   EXPECT_EQ(load_chart_row("charts.vnt", 2, chart), chart_read_no_line);
@@ -109,21 +85,22 @@ TEST_F(ChartRowsTest, RowsWithoutALineLoadNothing) {
 // Mended: a hand-edited file with a long line, a NUL and no final newline.
 // Whatever the list shows as row N is what row N loads.
 TEST_F(ChartRowsTest, ListAndLoaderAgreeOnEveryRow) {
-  const std::string long_line =
-      without_newline(chart_line("Long")) + std::string(60, '#') + "\n";  // 159 chars
-  const std::string content =
-      long_line + chart_line("After long") + without_newline(chart_line("Before NUL")) +
-      '\0' + chart_line("After NUL") + without_newline(chart_line("Last"));
+  const std::string long_line = without_newline(delhi_chart_line("Long")) +
+                                std::string(60, '#') + "\n";  // 159 chars
+  const std::string content = long_line + delhi_chart_line("After long") +
+                              without_newline(delhi_chart_line("Before NUL")) + '\0' +
+                              delhi_chart_line("After NUL") +
+                              without_newline(delhi_chart_line("Last"));
   write_file("charts.vnt", content);
 
   ChartRows rows;
   ASSERT_TRUE(read_chart_rows("charts.vnt", rows));
   ASSERT_EQ(rows.size(), 5u);
   EXPECT_EQ(rows[0], without_newline(long_line));
-  EXPECT_EQ(rows[1], without_newline(chart_line("After long")));
-  EXPECT_EQ(rows[2], without_newline(chart_line("Before NUL")));
-  EXPECT_EQ(rows[3], without_newline(chart_line("After NUL")));
-  EXPECT_EQ(rows[4], without_newline(chart_line("Last")));
+  EXPECT_EQ(rows[1], without_newline(delhi_chart_line("After long")));
+  EXPECT_EQ(rows[2], without_newline(delhi_chart_line("Before NUL")));
+  EXPECT_EQ(rows[3], without_newline(delhi_chart_line("After NUL")));
+  EXPECT_EQ(rows[4], without_newline(delhi_chart_line("Last")));
 
   const char* names[] = {"Long", "After long", "Before NUL", "After NUL", "Last"};
   for (int index = 0; index < 5; ++index) {
@@ -155,9 +132,9 @@ TEST_F(ChartRowsTest, RowEndsAt1023CharactersAndDropsTheNext) {
 }
 
 TEST_F(ChartRowsTest, RefusedLinesLeaveTheChart) {
-  std::string bad_month = chart_line("Bad");
+  std::string bad_month = delhi_chart_line("Bad");
   bad_month.replace(23, 3, "Foo");
-  std::string huge = chart_line("Huge");
+  std::string huge = delhi_chart_line("Huge");
   huge.replace(54, 10, "9999999999");
   write_file("charts.vnt", bad_month + huge + "\n");
 

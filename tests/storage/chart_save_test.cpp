@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <csignal>
-#include <cstring>
 #include <filesystem>
 #include <string>
 
@@ -11,27 +10,17 @@
 #include "storage/chart_line.h"
 #include "storage/chart_rows.h"
 #include "storage/chart_save.h"
+#include "support/sample_charts.h"
 #include "tests/storage/working_dir_fixture.h"
 
 namespace {
 
+// Somewhere, 30 November 2024, 18:45, zone "+" 0:00, 2 W 20, 48 N 51.
 ChartLine line_for(const char* name) {
-  ChartStateRecord chart{};
-  std::strcpy(chart.name, name);
-  std::strcpy(chart.place, "Somewhere");
-  chart.month = 11;
-  chart.day = 30;
-  chart.year = 2024;
-  chart.hour = 18;
-  chart.minute = 45;
-  chart.lon_degrees = 2;
-  chart.lon_minutes = 20;
-  chart.longitude = 2 + 20 / 60.0;
-  chart.lat_degrees = 48;
-  chart.lat_minutes = 51;
-  chart.latitude = 48 + 51 / 60.0;
   ChartLine line;
-  write_chart_line(chart, line);
+  write_chart_line(
+      chart_inputs(name, 11, 30, 2024, 18, 45, 0, 0, 0, 2, 0, 20, 48, 0, 51, "Somewhere"),
+      line);
   return line;
 }
 

@@ -16,11 +16,7 @@
 
 namespace {
 
-std::string example_line() {
-  ChartLine line;
-  write_chart_line(delhi_test_chart(), line);
-  return line.text;
-}
+std::string example_line() { return line_of(delhi_test_chart()); }
 
 std::string with_text_at(int column, const std::string& text) {
   std::string line = example_line();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "display/chart_canvas.h"
@@ -34,3 +35,13 @@ struct RecordingCanvas : ChartCanvas {
     return out;
   }
 };
+
+// A drawn text and where it stands, for comparing whole blocks at once.
+using Text = std::tuple<std::string, int, int>;
+
+inline std::vector<Text> texts_of(const RecordingCanvas& canvas) {
+  std::vector<Text> out;
+  for (const DrawCall& call : canvas.texts())
+    out.emplace_back(call.text, call.x1, call.y1);
+  return out;
+}

@@ -2,8 +2,10 @@
 
 #include <cstdint>
 #include <cstring>
+#include <string>
 
 #include "app/chart_state.h"
+#include "storage/chart_line.h"
 
 // A chart's inputs as the Chart Data dialog stores them: the doubles follow
 // the integer fields and their flags.
@@ -38,9 +40,21 @@ inline ChartStateRecord chart_inputs(const char* name, int month, int day, int y
   return chart;
 }
 
-// Test, 5 March 1990, 07:05, zone "-" 5:30, 77 E 13, 28 N 38, Delhi.
-inline ChartStateRecord delhi_test_chart() {
-  return chart_inputs("Test", 3, 5, 1990, 7, 5, 1, 5, 30, 77, 1, 13, 28, 0, 38, "Delhi");
+// Test, 5 March 1990, 07:05, zone "-" 5:30, 77 E 13, 28 N 38, Delhi; another
+// name and hour tell the charts of one file apart.
+inline ChartStateRecord delhi_test_chart(const char* name = "Test", int hour = 7) {
+  return chart_inputs(name, 3, 5, 1990, hour, 5, 1, 5, 30, 77, 1, 13, 28, 0, 38, "Delhi");
+}
+
+// The line Save writes for a chart, newline included.
+inline std::string line_of(const ChartStateRecord& chart) {
+  ChartLine line;
+  write_chart_line(chart, line);
+  return line.text;
+}
+
+inline std::string delhi_chart_line(const char* name, int hour = 7) {
+  return line_of(delhi_test_chart(name, hour));
 }
 
 // A chart given by its results alone, for the drawing blocks: the dasha
