@@ -4,29 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "app/chart_state.h"
-#include "dialogs/chart_data_entries.h"
 #include "print_run.h"
-#include "storage/chart_line.h"
-#include "support/sample_entries.h"
+#include "support/sample_charts.h"
 
 namespace {
-
-// The line Save writes for the Delhi chart entered in the dialog, zone "-" 5:30.
-std::string saved_line(const std::string& name, const char* day, const char* hour) {
-  ChartDataEntries entries = delhi_entries();
-  entries.name = name;
-  entries.day = day;
-  entries.hour = hour;
-  entries.zone_sign_index = 1;
-  entries.zone_minutes = "30";
-  entries.place = "Delhi";
-  EXPECT_EQ(check_chart_data(entries), nullptr);
-  store_chart_data(entries);
-  ChartLine line;
-  write_chart_line(ChartState, line);
-  return line.text;
-}
 
 std::string padded(const std::string& text) {
   return text + std::string(23 - text.size(), ' ');
@@ -36,51 +17,57 @@ class ChartFilePrint : public PrintFilesTest {
  protected:
   void SetUp() override {
     PrintFilesTest::SetUp();
-    std::string unknown_month = saved_line("Bad month", "6", "8");
+    std::string unknown_month = delhi_chart_line("Bad month");
     unknown_month.replace(23, 3, "Xyz");
-    std::string too_large = saved_line("Too large", "7", "9");
+    std::string too_large = delhi_chart_line("Too large");
     too_large.replace(27, 10, "9999999999");
     // Lines 0, 2 and 4 are charts; the empty row after the last newline is none.
     charts = path("charts.vnt");
-    write_file(charts, saved_line("First", "5", "7") + unknown_month +
-                           saved_line("Second", "6", "8") + too_large +
-                           saved_line("Third", "7", "9"));
+    write_file(charts, delhi_chart_line("First", 7) + unknown_month +
+                           delhi_chart_line("Second", 8) + too_large +
+                           delhi_chart_line("Third", 9));
   }
 
   std::string charts;
 };
 
+// The good charts are printed, into a file as well, in file order.
 TEST_F(ChartFilePrint, RefusedLinesAreReportedAndTheOthersPrinted) {
-  PrintRun run = run_print({"--format", "json", "--file", charts});
+  const PrintRun run =
+      run_print({"--format", "json", "--file", charts, "--output", path("out")});
   EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, "");
   EXPECT_EQ(run.err, "vantrel-print: " + charts +
                          ": line 1: Unknown month in chart line!\n" + "vantrel-print: " +
                          charts + ": line 3: Number too large in chart line!\n");
-  std::vector<std::string> lines = split_lines(run.out);
+  const std::vector<std::string> lines = split_lines(read_file(path("out")));
   ASSERT_EQ(lines.size(), 3u);
   const char* const names[] = {"First", "Second", "Third"};
-  const char* const date_lines[] = {"Mar 5, 1990 07:05 Zone: -5:30",
-                                    "Mar 6, 1990 08:05 Zone: -5:30",
-                                    "Mar 7, 1990 09:05 Zone: -5:30"};
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    nlohmann::json chart = nlohmann::json::parse(lines[i]);
+    const nlohmann::json chart = nlohmann::json::parse(lines[i]);
     EXPECT_EQ(chart["name"], padded(names[i]));
-    EXPECT_EQ(chart["date_line"], date_lines[i]);
+    EXPECT_EQ(chart["date_line"],
+              "Mar 5, 1990 0" + std::to_string(7 + i) + ":05 Zone: -5:30");
     EXPECT_EQ(chart["place_line"], padded("Delhi") + "  77E13 28N38");
   }
 }
 
-TEST_F(ChartFilePrint, TextChartsAreSeparatedByOneBlankLine) {
-  PrintRun run = run_print({"--file", charts});
+// One blank line between charts, and the style applies to every one.
+TEST_F(ChartFilePrint, TextChartsInTheChosenStyle) {
+  const PrintRun run = run_print({"--style", "north", "--file", charts});
   EXPECT_EQ(run.status, 1);
-  std::vector<std::string> lines = split_lines(run.out);
+  const std::vector<std::string> lines = split_lines(run.out);
   std::vector<std::size_t> blanks;
-  for (std::size_t i = 0; i < lines.size(); ++i)
+  std::size_t houses = 0;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
     if (lines[i].empty()) blanks.push_back(i);
+    if (lines[i].rfind("House  1  Sign", 0) == 0) ++houses;
+  }
   ASSERT_EQ(blanks.size(), 2u);
   EXPECT_EQ(lines[0], "First");
   EXPECT_EQ(lines[blanks[0] + 1], "Second");
   EXPECT_EQ(lines[blanks[1] + 1], "Third");
+  EXPECT_EQ(houses, 3u);
 }
 
 TEST_F(ChartFilePrint, OneLineOnly) {
@@ -119,26 +106,22 @@ TEST_F(ChartFilePrint, ALineWithoutAChart) {
   }
 }
 
-TEST_F(ChartFilePrint, AMissingFile) {
-  PrintRun run = run_print({"--file", path("none.vnt")});
-  EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.out, "");
-  EXPECT_EQ(run.err,
+TEST_F(ChartFilePrint, AMissingFileAndAnEmptyOne) {
+  const PrintRun missing = run_print({"--file", path("none.vnt")});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_EQ(missing.out, "");
+  EXPECT_EQ(missing.err,
             "vantrel-print: " + path("none.vnt") + ": Couldn't open chart file!\n");
-}
-
-TEST_F(ChartFilePrint, AnEmptyFilePrintsNothing) {
   write_file(path("empty.vnt"), "");
-  PrintRun run = run_print({"--format", "json", "--file", path("empty.vnt")});
-  EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.out, "");
-  EXPECT_EQ(run.err, "");
+  const PrintRun empty = run_print({"--format", "json", "--file", path("empty.vnt")});
+  EXPECT_EQ(empty.status, 0);
+  EXPECT_EQ(empty.out + empty.err, "");
 }
 
 // Hand-edited lines are read as File > Open reads them: a short line's
 // missing columns are blanks, and the month is matched in any case.
 TEST_F(ChartFilePrint, HandEditedLinesAreMended) {
-  std::string line = saved_line("Short", "5", "7");
+  std::string line = delhi_chart_line("Short");
   line.replace(23, 3, "mar");
   line.resize(60);
   write_file(path("short.vnt"), line + "\n");
@@ -149,22 +132,6 @@ TEST_F(ChartFilePrint, HandEditedLinesAreMended) {
   EXPECT_EQ(chart["place"], std::string(23, ' '));
   // Columns 60 and on are gone: longitude minutes and the latitude read 0.
   EXPECT_EQ(chart["place_line"], std::string(23, ' ') + "  77E00  0N00");
-}
-
-TEST_F(ChartFilePrint, TheStyleAppliesToEveryChart) {
-  PrintRun run = run_print({"--style", "north", "--file", charts});
-  std::size_t houses = 0;
-  for (const std::string& line : split_lines(run.out))
-    if (line.rfind("House  1  Sign", 0) == 0) ++houses;
-  EXPECT_EQ(houses, 3u);
-}
-
-TEST_F(ChartFilePrint, OutputFileHoldsTheGoodChartsDespiteARefusal) {
-  PrintRun run =
-      run_print({"--format", "json", "--file", charts, "--output", path("out")});
-  EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.out, "");
-  EXPECT_EQ(split_lines(read_file(path("out"))).size(), 3u);
 }
 
 }  // namespace

@@ -22,10 +22,7 @@ struct PrintRun {
 inline std::string read_stream(std::FILE* stream) {
   std::string text;
   std::rewind(stream);
-  char buffer[4096];
-  std::size_t count;
-  while ((count = std::fread(buffer, 1, sizeof buffer, stream)) > 0)
-    text.append(buffer, count);
+  for (int c; (c = std::fgetc(stream)) != EOF;) text += static_cast<char>(c);
   std::fclose(stream);
   return text;
 }
@@ -47,8 +44,7 @@ inline PrintRun run_print(const std::vector<std::string>& args) {
 inline std::vector<std::string> split_lines(const std::string& text) {
   std::vector<std::string> lines;
   std::istringstream in(text);
-  std::string line;
-  while (std::getline(in, line)) lines.push_back(line);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
   return lines;
 }
 
@@ -63,15 +59,12 @@ class PrintFilesTest : public testing::Test {
   void TearDown() override { std::filesystem::remove_all(dir); }
 
   std::string path(const std::string& name) const { return dir + "/" + name; }
-
   static void write_file(const std::string& name, const std::string& content) {
-    std::ofstream file(name, std::ios::binary);
-    file << content;
+    std::ofstream(name, std::ios::binary) << content;
   }
   static std::string read_file(const std::string& name) {
-    std::ifstream file(name, std::ios::binary);
-    std::stringstream content;
-    content << file.rdbuf();
+    std::ostringstream content;
+    content << std::ifstream(name, std::ios::binary).rdbuf();
     return content.str();
   }
   std::vector<std::string> folder_entries() const {

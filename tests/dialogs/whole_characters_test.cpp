@@ -13,46 +13,26 @@ std::string cut23(const std::string& text) {
   return area;
 }
 
-const std::string e_acute = "\xC3\xA9";           // 2 bytes
-const std::string euro = "\xE2\x82\xAC";          // 3 bytes
-const std::string grinning = "\xF0\x9F\x98\x80";  // 4 bytes
-
-TEST(WholeCharacters, ShortTextsAreTakenWhole) {
-  EXPECT_EQ(cut23(""), "");
-  EXPECT_EQ(cut23("Prasna"), "Prasna");
-  EXPECT_EQ(cut23(std::string(23, 'x')), std::string(23, 'x'));
-  EXPECT_EQ(cut23(std::string(24, 'x')), std::string(23, 'x'));
-}
-
-TEST(WholeCharacters, CutFallsBeforeACharacterItWouldSplit) {
-  const struct {
-    std::string text;
-    std::string kept;
-  } cases[] = {
-      // Character ending exactly at byte 23: kept.
-      {std::string(21, 'a') + e_acute + "bc", std::string(21, 'a') + e_acute},
-      {std::string(20, 'a') + euro + "bc", std::string(20, 'a') + euro},
-      {std::string(19, 'a') + grinning + "bc", std::string(19, 'a') + grinning},
-      // Character across byte 23: left out.
-      {std::string(22, 'a') + e_acute, std::string(22, 'a')},
-      {std::string(21, 'a') + euro, std::string(21, 'a')},
-      {std::string(22, 'a') + euro, std::string(22, 'a')},
-      {std::string(20, 'a') + grinning, std::string(20, 'a')},
-      {std::string(21, 'a') + grinning, std::string(21, 'a')},
-      {std::string(22, 'a') + grinning, std::string(22, 'a')},
-      // Text of many-byte characters only.
-      {e_acute + e_acute + e_acute + e_acute + e_acute + e_acute + e_acute + e_acute +
-           e_acute + e_acute + e_acute + e_acute,
-       e_acute + e_acute + e_acute + e_acute + e_acute + e_acute + e_acute + e_acute +
-           e_acute + e_acute + e_acute},
-  };
-  for (const auto& c : cases) EXPECT_EQ(cut23(c.text), c.kept) << c.text;
-}
-
-TEST(WholeCharacters, MalformedTextIsCutAtTheLimit) {
-  // Latin-1 bytes and stray continuation bytes are not characters to save.
-  EXPECT_EQ(cut23(std::string(30, '\xE9')), std::string(23, '\xE9'));
-  EXPECT_EQ(cut23(std::string(30, '\xA0')), std::string(23, '\xA0'));
-  EXPECT_EQ(cut23(std::string(22, 'a') + "\xA0\xA0"), std::string(22, 'a') + "\xA0");
+// Mended: the cut at 23 bytes split a UTF-8 character.
+TEST(WholeCharacters, CutKeepsAtMost23BytesEndingOnAWholeCharacter) {
+  const std::string e_acute = "\xC3\xA9", euro = "\xE2\x82\xAC",
+                    moon = "\xF0\x9F\x8C\x99";
+  auto a = [](int n) { return std::string(n, 'a'); };
+  const std::pair<std::string, std::string> cases[] = {
+      {"", ""},
+      {a(23), a(23)},
+      {a(24), a(23)},
+      // A character ending at byte 23 is kept, one across it left out.
+      {a(21) + e_acute + "b", a(21) + e_acute},
+      {a(19) + moon + "b", a(19) + moon},
+      {a(22) + e_acute, a(22)},
+      {a(21) + euro, a(21)},
+      {a(22) + euro, a(22)},
+      {a(20) + moon, a(20)},
+      {a(22) + moon, a(22)},
+      // Latin-1 bytes and stray continuation bytes are cut where they are.
+      {std::string(30, '\xE9'), std::string(23, '\xE9')},
+      {std::string(30, '\xA0'), std::string(23, '\xA0')}};
+  for (const auto& [text, kept] : cases) EXPECT_EQ(cut23(text), kept) << text;
 }
 }  // namespace

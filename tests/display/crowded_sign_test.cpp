@@ -2,6 +2,9 @@
 // any sign's slots: the diagrams must stay within their slot tables.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "app/chart_state.h"
 #include "display/north_chart.h"
 #include "display/south_chart.h"
@@ -9,30 +12,27 @@
 
 namespace {
 
-// Mended: the tenth body was placed at slot 9 of a nine-slot table.
-TEST(CrowdedSign, SouthCellTakesNineBodies) {
-  ChartState = {};
-  RecordingCanvas canvas;
-  draw_south_chart(canvas, 8, 52);
-  const auto texts = canvas.texts();
-  ASSERT_EQ(texts.size(), 9u);
-  for (int slot = 0; slot < 9; ++slot) {
-    EXPECT_EQ(texts[slot].x1, 8 + SouthCellOrigin[0].dx + SouthSlotOffset[slot].dx);
-    EXPECT_EQ(texts[slot].y1, 52 + SouthCellOrigin[0].dy + SouthSlotOffset[slot].dy + 12);
-  }
-}
+const char* const Labels[] = {"As 0", "Su 0", "Mo 0", "Ma 0", "Me 0",
+                              "Ju 0", "Ve 0", "Sa 0", "Ra 0"};
 
-TEST(CrowdedSign, NorthFirstHouseTakesNineBodies) {
+// Mended: the tenth body was placed at slot 9 of a nine-slot table. In the
+// South the nine fill the Aries cell's two columns, five and four; in the North
+// house 1's one column, after the house numbers.
+TEST(CrowdedSign, NineBodiesTakeTheNineSlots) {
   ChartState = {};
-  ChartState.chart_style = 1;
-  RecordingCanvas canvas;
-  draw_north_chart(canvas, 8, 52);
-  const auto texts = canvas.texts();
-  ASSERT_EQ(texts.size(), 12u + 9u);  // the house numbers come first
+  RecordingCanvas south, north;
+  draw_south_chart(south, 8, 52);
+  draw_north_chart(north, 8, 52);
+  std::vector<Text> south_expected, north_expected;
   for (int slot = 0; slot < 9; ++slot) {
-    EXPECT_EQ(texts[12 + slot].x1, 8 + NorthBodyPos[0][slot].dx);
-    EXPECT_EQ(texts[12 + slot].y1, 52 + NorthBodyPos[0][slot].dy + 12);
+    south_expected.emplace_back(Labels[slot], slot < 5 ? 102 : 146, 66 + 12 * (slot % 5));
+    north_expected.emplace_back(Labels[slot], 172, 104 + 12 * slot);
   }
+  EXPECT_EQ(texts_of(south), south_expected);
+  const std::vector<Text> north_texts = texts_of(north);
+  ASSERT_EQ(north_texts.size(), 12u + 9u);
+  EXPECT_EQ(std::vector<Text>(north_texts.begin() + 12, north_texts.end()),
+            north_expected);
 }
 
 }  // namespace

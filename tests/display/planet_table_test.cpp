@@ -3,24 +3,21 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "app/chart_state.h"
 #include "display/navamsha_list.h"
 #include "support/recording_canvas.h"
+#include "support/sample_charts.h"
 
 namespace {
 
+// The ascendant, the Sun and the nodes move back too but are never marked.
 void set_chart() {
-  ChartState = {};
   const int positions[body_count] = {0,    367,  1000, 21599, 12345,
                                      1800, 1799, 9000, 14402, 3602};
   const int speeds[body_count] = {-5, -5, -5, 10, -250, 0, 4000, -90, -11, -11};
-  for (int body = 0; body < body_count; ++body) {
-    ChartState.positions[body] = positions[body];
-    ChartState.speeds[body] = speeds[body];
-  }
+  set_drawn_chart("", positions, speeds, 0);
 }
 
 TEST(PlanetTable, RowsInTwoHalves) {
@@ -41,18 +38,7 @@ TEST(PlanetTable, RowsInTwoHalves) {
   };
   EXPECT_EQ(texts_of(canvas), expected);
   // Draws in whatever colour the blocks before it left.
-  EXPECT_EQ(canvas.calls.size(), canvas.texts().size());
-}
-
-TEST(PlanetTable, NoBodyMarkedWhenAllMoveForward) {
-  set_chart();
-  for (int body = 0; body < body_count; ++body) ChartState.speeds[body] = 1;
-  RecordingCanvas canvas;
-  draw_planet_table(canvas, 0, 0);
-  std::vector<Text> texts = texts_of(canvas);
-  ASSERT_EQ(texts.size(), 30u);
-  for (int body = 0; body < body_count; ++body)
-    EXPECT_EQ(std::get<0>(texts[3 * body]), BodyAbbrev[body]);
+  EXPECT_EQ(canvas.calls.size(), expected.size());
 }
 
 TEST(NavamshaList, TitleAndTenItemsOnOneLine) {

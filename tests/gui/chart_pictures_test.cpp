@@ -8,10 +8,10 @@
 #include <FL/fl_draw.H>
 #include <FL/x.H>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <string>
 
 #include "app/chart_state.h"
 #include "app/main_window.h"
@@ -21,30 +21,27 @@
 
 namespace {
 
-void fixed_chart() {
-  ChartState = delhi_test_chart();
-  std::strcpy(ChartState.date_line, "Mar 5, 1990 07:05 Zone: -5:30");
-  compute_chart();
-}
-
 class ChartPicturesTest : public testing::Test {
  protected:
   void SetUp() override {
-    fixed_chart();
+    ChartState = delhi_test_chart();
+    std::strcpy(ChartState.date_line, "Mar 5, 1990 07:05 Zone: -5:30");
+    compute_chart();
     window = show_test_main_window();
     window->size(440, 1008);  // the tallest the window may be
     settle();
   }
-
   void TearDown() override { close_test_main_window(window); }
 
-  // Keeps the window's picture when the suite says where artifacts go.
-  void keep_picture(const char* name) {
+  void show_style(int style, const char* picture) {
+    ChartState.chart_style = static_cast<std::uint8_t>(style);
+    chart_view->redraw();
+    settle();
     const char* folder = std::getenv("VANTREL_ARTIFACTS");
     if (!folder) return;
     char command[512];
     std::snprintf(command, sizeof command, "import -window %lu '%s/%s.png'",
-                  static_cast<unsigned long>(fl_xid(window)), folder, name);
+                  static_cast<unsigned long>(fl_xid(window)), folder, picture);
     EXPECT_EQ(std::system(command), 0) << command;
   }
 
@@ -62,18 +59,12 @@ class ChartPicturesTest : public testing::Test {
 TEST_F(ChartPicturesTest, SouthAndNorthDiagramsAppearInTheWindow) {
   // The widget stands at (8, 20) in the window; the diagram at (8, 52) in it.
   const int left = 8 + 8, top = 20 + 52;
-  ChartState.chart_style = 0;
-  chart_view->redraw();
-  settle();
-  keep_picture("chart_south");
+  show_style(0, "chart_south");
   EXPECT_TRUE(is_black(left, top));
   EXPECT_TRUE(is_black(left + 90, top + 45));    // the South grid's first rule
   EXPECT_FALSE(is_black(left + 60, top + 150));  // inside a cell, clear of text
 
-  ChartState.chart_style = 1;
-  chart_view->redraw();
-  settle();
-  keep_picture("chart_north");
+  show_style(1, "chart_north");
   EXPECT_TRUE(is_black(left, top));
   EXPECT_TRUE(is_black(left + 90, top + 90));   // the diagonals meet the diamond
   EXPECT_FALSE(is_black(left + 90, top + 45));  // no South rule any more

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <climits>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -16,30 +14,27 @@
 class WorkingDirTest : public testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_NE(getcwd(previous_dir, sizeof previous_dir), nullptr);
+    previous_dir = std::filesystem::current_path();
     char pattern[] = "/tmp/vantrel-storage-XXXXXX";
     ASSERT_NE(mkdtemp(pattern), nullptr);
     dir = pattern;
-    ASSERT_EQ(chdir(dir.c_str()), 0);
+    std::filesystem::current_path(dir);
   }
 
   void TearDown() override {
-    ASSERT_EQ(chdir(previous_dir), 0);
+    std::filesystem::current_path(previous_dir);
     std::filesystem::remove_all(dir);
   }
 
   static void write_file(const std::string& name, const std::string& content) {
-    std::ofstream out(name, std::ios::binary);
-    out << content;
+    std::ofstream(name, std::ios::binary) << content;
   }
 
   static std::string read_file(const std::string& name) {
-    std::ifstream in(name, std::ios::binary);
-    std::stringstream content;
-    content << in.rdbuf();
+    std::ostringstream content;
+    content << std::ifstream(name, std::ios::binary).rdbuf();
     return content.str();
   }
 
-  char previous_dir[PATH_MAX] = {};
-  std::string dir;
+  std::filesystem::path previous_dir, dir;
 };
