@@ -105,9 +105,8 @@ void append_planet_table(std::string& out) {
   for (int row = 0; row < 5; ++row) {
     std::string line;
     for (int body = row; body < body_count; body += 5) {
-      char name[8];
-      std::snprintf(name, sizeof name, "%s%s", BodyAbbrev[body],
-                    is_retrograde_marked(body) ? "R" : "");
+      char name[body_label_size];
+      format_body_name(name, body);
       char position[position_text_size];
       int p = ChartState.positions[body];
       format_position(position, p);
@@ -125,9 +124,8 @@ void append_navamsha_line(std::string& out) {
   append_line(out, std::string("Navamsha Signs:"));
   std::string line;
   for (int body = 0; body < body_count; ++body) {
-    char item[16];
-    std::snprintf(item, sizeof item, "%s:%d ", BodyAbbrev[body],
-                  navamsha_sign_of(ChartState.positions[body]));
+    char item[body_label_size];
+    format_navamsha_item(item, body);
     char cell[16];
     std::snprintf(cell, sizeof cell, "%-6s", item);
     line += cell;

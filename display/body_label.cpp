@@ -12,3 +12,15 @@ void format_body_label(char (&area)[body_label_size], int body) {
   else
     std::snprintf(area, sizeof area, "%s %d", BodyAbbrev[body], degrees);
 }
+
+void format_body_name(char (&area)[body_label_size], int body) {
+  if (is_retrograde_marked(body))
+    std::snprintf(area, sizeof area, "%sR", BodyAbbrev[body]);
+  else
+    std::snprintf(area, sizeof area, "%s", BodyAbbrev[body]);
+}
+
+void format_navamsha_item(char (&area)[body_label_size], int body) {
+  std::snprintf(area, sizeof area, "%s:%d ", BodyAbbrev[body],
+                navamsha_sign_of(ChartState.positions[body]));
+}

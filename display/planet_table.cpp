@@ -1,9 +1,8 @@
 #include "display/planet_table.h"
 
-#include <cstdio>
-
 #include "app/chart_state.h"
 #include "chart/position_derivations.h"
+#include "display/body_label.h"
 
 void draw_planet_table(ChartCanvas& canvas, int x, int y) {
   for (int body = 0; body < body_count; ++body) {
@@ -12,11 +11,8 @@ void draw_planet_table(ChartCanvas& canvas, int x, int y) {
     int baseline = y + 12 * row + 12;
     int p = ChartState.positions[body];
 
-    char name[8];
-    if (is_retrograde_marked(body))
-      std::snprintf(name, sizeof name, "%sR", BodyAbbrev[body]);
-    else
-      std::snprintf(name, sizeof name, "%s", BodyAbbrev[body]);
+    char name[body_label_size];
+    format_body_name(name, body);
     canvas.draw_text(name, column_x, baseline);
 
     char position[position_text_size];

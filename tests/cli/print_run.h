@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/test_files.h"
+
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -59,14 +61,6 @@ class PrintFilesTest : public testing::Test {
   void TearDown() override { std::filesystem::remove_all(dir); }
 
   std::string path(const std::string& name) const { return dir + "/" + name; }
-  static void write_file(const std::string& name, const std::string& content) {
-    std::ofstream(name, std::ios::binary) << content;
-  }
-  static std::string read_file(const std::string& name) {
-    std::ostringstream content;
-    content << std::ifstream(name, std::ios::binary).rdbuf();
-    return content.str();
-  }
   std::vector<std::string> folder_entries() const {
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(dir))

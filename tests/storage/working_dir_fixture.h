@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/test_files.h"
+
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -24,16 +26,6 @@ class WorkingDirTest : public testing::Test {
   void TearDown() override {
     std::filesystem::current_path(previous_dir);
     std::filesystem::remove_all(dir);
-  }
-
-  static void write_file(const std::string& name, const std::string& content) {
-    std::ofstream(name, std::ios::binary) << content;
-  }
-
-  static std::string read_file(const std::string& name) {
-    std::ostringstream content;
-    content << std::ifstream(name, std::ios::binary).rdbuf();
-    return content.str();
   }
 
   std::filesystem::path previous_dir, dir;
