@@ -5,26 +5,29 @@
 #include <FL/Fl_Scroll.H>
 
 #include <cstdlib>
+#include <string>
 
 #include "app/chart_state.h"
 #include "app/message_boxes.h"
+#include "app/version.h"
 #include "dialogs/chart_data_dialog.h"
+#include "display/chart_geometry.h"
 #include "storage/chart_file_commands.h"
 
-Fl_Scroll* chart_view = nullptr;
 Fl_Menu_Bar* main_menu_bar = nullptr;
 
 void quit_command() { std::exit(0); }
 
 void chart_style_command() {
   ChartState.chart_style = ChartState.chart_style == 1 ? 0 : 1;
-  chart_view->redraw();
+  redraw_chart_view();
 }
 
 void about_command() {
-  show_message(
-      "Vantrel\nVersion 1.1\n"
-      "Sidereal charts with Vimshottari dashas, by the Vantrel makers.");
+  static const std::string text = std::string("Vantrel\nVersion ") + program_version +
+                                  "\nSidereal charts with Vimshottari dashas, by the "
+                                  "Vantrel makers.";
+  show_message(text.c_str());
 }
 
 namespace {
@@ -41,9 +44,9 @@ Fl_Window* begin_main_window() {
   // Every window's layout is measured for 12-pixel labels and texts; the
   // toolkit's own default of 14 would push labels past their windows' edges.
   FL_NORMAL_SIZE = 12;
-  auto* window = new Fl_Double_Window(440, 480, "Vantrel");
+  auto* window = new Fl_Double_Window(chart_width, 480, "Vantrel");
 
-  main_menu_bar = new Fl_Menu_Bar(0, 0, 440, 20);
+  main_menu_bar = new Fl_Menu_Bar(0, 0, chart_width, 20);
   main_menu_bar->add("File/New", 0, new_item);
   main_menu_bar->add("File/Edit", 0, edit_item);
   main_menu_bar->add("File/Open", 0, open_item);
@@ -65,5 +68,5 @@ void end_main_window(Fl_Window* window) {
   chart_view->type(Fl_Scroll::VERTICAL);
   window->resizable(chart_view);
   window->end();
-  window->size_range(440, 480, 440, 1008, 0, 0);
+  window->size_range(chart_width, 480, chart_width, chart_height, 0, 0);
 }

@@ -1,11 +1,10 @@
 #pragma once
 
+#include "app/chart_view.h"
+
 class Fl_Menu_Bar;
-class Fl_Scroll;
 class Fl_Window;
 
-// The scrolling chart area: redrawing it repaints the chart.
-extern Fl_Scroll* chart_view;
 extern Fl_Menu_Bar* main_menu_bar;
 
 // Builds the window, its menus and chart_view, and leaves chart_view open so

@@ -8,7 +8,7 @@
 #include "cli/json_report.h"
 #include "cli/print_options.h"
 #include "cli/print_output.h"
-#include "cli/print_version.h"
+#include "app/version.h"
 #include "cli/svg_canvas.h"
 #include "cli/text_report.h"
 #include "dialogs/chart_data_entries.h"
@@ -138,7 +138,7 @@ int run_print_command(int argc, const char* const* argv, std::FILE* out, std::FI
     return std::fflush(out) == 0 ? print_status_ok : print_status_failed;
   }
   if (options.version) {
-    std::fprintf(out, "%s %s\n", program, print_version);
+    std::fprintf(out, "%s %s\n", program, program_version);
     return std::fflush(out) == 0 ? print_status_ok : print_status_failed;
   }
   if (!options.chart_file.empty()) return print_chart_file(options, out, err);

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "display/chart_blocks.h"
+#include "display/chart_geometry.h"
 
 namespace {
 
@@ -109,7 +110,7 @@ void append_svg_report(std::string& out) {
                 "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%d\" height=\"%d\" "
                 "viewBox=\"0 0 %d %d\">\n"
                 "<rect x=\"0\" y=\"0\" width=\"%d\" height=\"%d\" fill=\"white\"/>\n",
-                svg_width, svg_height, svg_width, svg_height, svg_width, svg_height);
+                chart_width, chart_height, chart_width, chart_height, chart_width, chart_height);
   out += head;
   // The window paints whole pixels: a line through pixel centres, with square
   // ends, covers the same pixels, both end points included.

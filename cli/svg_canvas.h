@@ -20,9 +20,6 @@ struct SvgCanvas : ChartCanvas {
 // UTF-8 and characters that XML forbids replaced by U+FFFD.
 void append_xml_text(std::string& out, const char* text);
 
-constexpr int svg_width = 440;
-constexpr int svg_height = 1008;
-
 // The whole chart of ChartState as the window draws it, as one SVG document:
 // white background, black lines 1 unit wide, sans-serif text of size 11.
 void append_svg_report(std::string& out);

@@ -5,14 +5,13 @@
 #include <FL/Fl_Choice.H>
 #include <FL/Fl_Input.H>
 #include <FL/Fl_Int_Input.H>
-#include <FL/Fl_Scroll.H>
 #include <FL/Fl_Window.H>
 
 #include <cstdio>
 
 #include "app/chart_state.h"
 #include "app/local_clock.h"
-#include "app/main_window.h"
+#include "app/chart_view.h"
 #include "app/message_boxes.h"
 #include "chart/compute_chart.h"
 #include "dialogs/chart_data_entries.h"
@@ -150,7 +149,7 @@ void chart_data_ok() {
   }
   store_chart_data(entries);
   compute_chart();
-  chart_view->redraw();
+  redraw_chart_view();
   destroy_dialog();
 }
 

@@ -1,6 +1,7 @@
 #include "display/chart_blocks.h"
 
 #include "app/chart_state.h"
+#include "display/chart_geometry.h"
 #include "display/dasha_block.h"
 #include "display/header_block.h"
 #include "display/navamsha_list.h"
@@ -9,13 +10,13 @@
 #include "display/south_chart.h"
 
 void draw_chart_blocks(ChartCanvas& canvas) {
-  draw_header(canvas, 8, 12);
+  draw_header(canvas, header_origin.x, header_origin.y);
   if (ChartState.chart_style)
-    draw_north_chart(canvas, 8, 52);
+    draw_north_chart(canvas, diagram_origin.x, diagram_origin.y);
   else
-    draw_south_chart(canvas, 8, 52);
+    draw_south_chart(canvas, diagram_origin.x, diagram_origin.y);
   // The blocks below draw in the black the header and diagram left current.
-  draw_planet_table(canvas, 8, 420);
-  draw_navamsha_list(canvas, 8, 490);
-  draw_dashas(canvas, 8, 520);
+  draw_planet_table(canvas, planet_table_origin.x, planet_table_origin.y);
+  draw_navamsha_list(canvas, navamsha_origin.x, navamsha_origin.y);
+  draw_dashas(canvas, dasha_origin.x, dasha_origin.y);
 }

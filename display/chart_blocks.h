@@ -3,5 +3,5 @@
 #include "display/chart_canvas.h"
 
 // The whole chart of ChartState, block by block, in the widget's coordinates
-// (440 x 1008). The window and the SVG writer both draw through this.
+// (chart_geometry.h). The window and the SVG writer both draw through this.
 void draw_chart_blocks(ChartCanvas& canvas);

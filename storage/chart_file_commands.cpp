@@ -3,11 +3,10 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Hold_Browser.H>
-#include <FL/Fl_Scroll.H>
 #include <FL/Fl_Window.H>
 
 #include "app/chart_state.h"
-#include "app/main_window.h"
+#include "app/chart_view.h"
 #include "app/message_boxes.h"
 #include "chart/compute_chart.h"
 #include "storage/chart_line.h"
@@ -85,7 +84,7 @@ void load_chart_line(int index) {
   const ChartReadResult result = load_chart_row(chart_file_name, index, ChartState);
   if (result == chart_read_ok) {
     compute_chart();
-    chart_view->redraw();
+    redraw_chart_view();
     return;
   }
   if (const char* text = chart_read_message(result)) show_alert(text);

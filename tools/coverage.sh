@@ -1,5 +1,5 @@
 #!/bin/bash
-# Line coverage of the library vantrel_core (everything that computes,
+# Line coverage of the FLTK-free layers (everything that computes,
 # formats, reads and writes; no toolkit code) over the whole test suite.
 # Usage: bash tools/coverage.sh   (build directory: $VANTREL_COV_BUILD or
 # build-cov; fails below $VANTREL_COVERAGE_MIN percent, default 90; the HTML
@@ -18,10 +18,11 @@ find "$build" -name '*.gcda' -delete
   exit 1
 }
 
-# Only the library's own objects are searched, so the toolkit code and the
-# tests stay out of the figure.
+# Only the objects of the FLTK-free layers are searched, so the toolkit
+# code and the tests stay out of the figure.
 mkdir -p "$build/coverage"
 gcovr --root "$root" --object-directory "$build" \
   --filter "$root/(app|chart|cli|dialogs|display|ephemeris|storage)/" \
   --html-details "$build/coverage/index.html" --print-summary \
-  --fail-under-line "$minimum" "$build/CMakeFiles/vantrel_core.dir"
+  --fail-under-line "$minimum" \
+  "$build"/CMakeFiles/vantrel_{state,ephemeris,chart,display,storage,dialogs,cli}.dir

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "cli/print_options.h"
-#include "cli/print_version.h"
+#include "app/version.h"
 #include "print_run.h"
 
 namespace {
@@ -148,7 +148,7 @@ TEST(PrintChecks, HelpAndVersionGoToStandardOutput) {
   EXPECT_NE(help.out.find("--utc-offset +HH:MM"), std::string::npos);
   const PrintRun version = run_print({"--version"});
   EXPECT_EQ(version.status, 0);
-  EXPECT_EQ(version.out, std::string("vantrel-print ") + print_version + "\n");
+  EXPECT_EQ(version.out, std::string("vantrel-print ") + program_version + "\n");
 }
 
 }  // namespace

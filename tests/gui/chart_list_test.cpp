@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "app/chart_state.h"
-#include "app/present_moment.h"
+#include "chart/present_moment.h"
 #include "chart/compute_chart.h"
 #include "storage/chart_file_commands.h"
 #include "support/sample_charts.h"

@@ -13,7 +13,7 @@
 
 #include "app/chart_state.h"
 #include "app/main_window.h"
-#include "app/present_moment.h"
+#include "chart/present_moment.h"
 #include "support/test_main_window.h"
 #include "tests/gui/gui_helpers.h"
 

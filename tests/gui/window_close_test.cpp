@@ -10,7 +10,7 @@
 #include <cstring>
 
 #include "app/chart_state.h"
-#include "app/present_moment.h"
+#include "chart/present_moment.h"
 #include "dialogs/chart_data_dialog.h"
 #include "storage/chart_file_commands.h"
 #include "support/test_main_window.h"

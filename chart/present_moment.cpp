@@ -1,4 +1,4 @@
-#include "app/present_moment.h"
+#include "chart/present_moment.h"
 
 #include <cstring>
 
