@@ -14,6 +14,7 @@
 #include "app/chart_state.h"
 #include "ephemeris/body_positions.h"
 #include "ephemeris/lunar_tables.h"
+#include "ephemeris/moon_and_node.h"
 #include "ephemeris/planet_aberration.h"
 #include "ephemeris/planet_series.h"
 #include "ephemeris/time_and_calendar.h"
@@ -58,28 +59,14 @@ void add_planet(TrigArguments& out, const BodySeriesSet& set,
 }
 
 void add_moon_and_node(TrigArguments& out, double t) {
-  const double t2 = t * t;
-  const double t3 = t * t2;
-  const double mean_longitude =
-      t * 481267.8813424 + 218.31665436 - t2 * 0.0013268 + t3 * 1.856e-6;
-  const double d = t * 445267.11151675 + 297.8502042 - t2 * 0.00163 + t3 * 1.832e-6;
-  const double m = t * 35999.05029094 + 357.52910918 - t2 * 0.0001536 + t3 * 4.1e-8;
-  const double m_prime =
-      t * 477198.86763133 + 134.96341138 + t2 * 0.008997 + t3 * 1.4348e-5;
-  const double f = t * 483202.0175273 + 93.2720993 - t2 * 0.0034029 - t3 * 2.84e-7;
-  for (const MoonTerm& row : MoonTerms) {
-    const double arg = d * row.d + m * row.m + m_prime * row.m_prime + f * row.f;
-    out.sin_args.push_back(arg * degrees_to_radians);
-  }
+  const MoonArguments a = moon_arguments(t);
+  for (const MoonTerm& row : MoonTerms)
+    out.sin_args.push_back(moon_term_argument(a, row) * degrees_to_radians);
   out.sin_args.insert(out.sin_args.end(), {(t * 131.849 + 119.75) * degrees_to_radians,
-                                           (mean_longitude - f) * degrees_to_radians,
+                                           (a.mean_longitude - a.f) * degrees_to_radians,
                                            (t * 479264.29 + 53.09) * degrees_to_radians});
-  for (int i = 0; i < node_term_count; ++i) {
-    const NodeTerm& row = NodeTerms[i];
-    const double arg = row.phase * 1e-4 + NodeRates[i] * t + row.t2 * 1e-7 * t * t +
-                       row.t3 * 1e-9 * t * t * t + row.t4 * 1e-11 * t * t * t * t;
-    out.sin_args.push_back(arg * degrees_to_radians);
-  }
+  for (int i = 0; i < node_term_count; ++i)
+    out.sin_args.push_back(node_term_argument(i, t) * degrees_to_radians);
   out.sin_args.insert(out.sin_args.end(), {(125.0 - t * 1934.1) * degrees_to_radians,
                                            (220.2 - t * 1935.5) * degrees_to_radians,
                                            (t * 35999.1 + 357.5) * degrees_to_radians});

@@ -24,3 +24,10 @@ void format_position(char (&area)[position_text_size], int p) {
   std::snprintf(area, sizeof area, "%2d%s%02d", degrees_in_sign(p),
                 SignAbbrev[sign_of(p)], minutes_in_degree(p));
 }
+
+int bodies_in_sign(int sign, int (&bodies)[body_count]) {
+  int count = 0;
+  for (int body = 0; body < body_count; ++body)
+    if (sign_of(ChartState.positions[body]) == sign) bodies[count++] = body;
+  return count;
+}

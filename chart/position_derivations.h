@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "app/chart_state.h"
+
 // What the display shows of one body, derived from its sidereal position p
 // in whole arc-minutes (0 to 21599): integer arithmetic only.
 
@@ -17,6 +19,10 @@ int nakshatra_of(int p);
 double nakshatra_measure(int p);
 // Sign number 1 (Aries) to 12 of the ninth-part of a sign holding p.
 int navamsha_sign_of(int p);
+
+// The bodies of ChartState standing in a sign, in body order, which is the
+// order of their slots in both house diagrams; returns how many.
+int bodies_in_sign(int sign, int (&bodies)[body_count]);
 
 // Only the Moon and Mars to Saturn are ever marked, when their speed in
 // ChartState is below 0; the ascendant, the Sun and the nodes never are.

@@ -65,76 +65,30 @@ RunningBhukti running_bhukti(int moon_position) {
           sum - elapsed};
 }
 
-namespace {
-
-// Where the listing stands between entries.
-struct DashaCursor {
-  int major_lord;
-  int sub_lord;
-  int index;
-  double date;
-  double step;
-};
-
-// Records one entry at (cx, top + 12) and moves on to the next sub-period;
-// true once the major period has ended.
-bool add_entry(DashaListing& listing, DashaCursor& cursor, int cx, int top) {
-  DashaEntry& entry = listing.entries[listing.entry_count++];
-  entry.major_lord = cursor.major_lord;
-  entry.sub_lord = cursor.sub_lord;
-  entry.date = cursor.date;
-  std::snprintf(entry.label, sizeof entry.label, "%s/%s ", DashaLords[cursor.major_lord],
-                DashaLords[cursor.sub_lord]);
-  format_date(entry.date_text, cursor.date);
-  entry.x = cx;
-  entry.date_x = cx + 40;
-  entry.y = top + 12;
-
-  cursor.sub_lord = (cursor.sub_lord + 1) % dasha_lord_count;
-  cursor.date = cursor.date + cursor.step;
-  cursor.index = cursor.index + 1;
-  if (cursor.index == dasha_lord_count * dasha_lord_count) cursor.index = 0;
-  cursor.step = BhuktiDays[cursor.index];
-  return cursor.sub_lord == cursor.major_lord;
+bool ends_major_period(const DashaPeriod& period) {
+  return (period.sub_lord + 1) % dasha_lord_count == period.major_lord;
 }
 
-}  // namespace
-
-void list_dashas(DashaListing& listing, int x, int y) {
-  listing.entry_count = 0;
-  listing.title_x = x;
-  listing.title_y = y + 12;
-  y += 14;
-  listing.rule_x1 = x;
-  listing.rule_x2 = x + 140;
-  listing.rule_y = y;
-  y += 6;
-
+void list_dasha_periods(DashaSequence& sequence) {
   RunningBhukti running = running_bhukti(ChartState.positions[moon_body]);
-  DashaCursor cursor = {running.major_lord, running.sub_lord, running.index,
-                        ChartState.julian_day, running.step};
+  int major = running.major_lord;
+  int sub = running.sub_lord;
+  int index = running.index;
+  double date = ChartState.julian_day;
+  double step = running.step;
 
+  sequence.count = 0;
   for (int block = 0; block < dasha_lord_count; ++block) {
-    if (add_entry(listing, cursor, x, y)) {
-      y += 12;
-    } else {
-      // The second and third columns stand at fixed positions.
-      int cx = 138;
-      int c = 0;
-      for (int i = 0; i < 8; ++i) {
-        if (add_entry(listing, cursor, cx, y)) break;
-        ++c;
-        cx += 130;
-        if (c % 2 == 0) {
-          y += 12;
-          cx = 138;
-        }
-      }
-      y += 16;
-    }
+    do {
+      sequence.periods[sequence.count++] = {major, sub, date};
+      sub = (sub + 1) % dasha_lord_count;
+      date = date + step;
+      index = index + 1;
+      if (index == dasha_lord_count * dasha_lord_count) index = 0;
+      step = BhuktiDays[index];
+    } while (sub != major);
     // The index already points at the next lord's first sub-period.
-    cursor.major_lord = (cursor.major_lord + 1) % dasha_lord_count;
-    cursor.sub_lord = cursor.major_lord;
+    major = (major + 1) % dasha_lord_count;
+    sub = major;
   }
-  listing.end_y = y;
 }

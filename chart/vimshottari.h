@@ -31,30 +31,23 @@ struct RunningBhukti {
 };
 RunningBhukti running_bhukti(int moon_position);
 
-constexpr const char* dasha_title = "Vimshottari Dashas";
-constexpr std::size_t dasha_label_size = 8;
-// The running sub-period's block plus eight full major periods.
-constexpr int dasha_entry_capacity = dasha_lord_count * dasha_lord_count;
+// The running sub-period's major period from there on, plus eight full
+// major periods.
+constexpr int dasha_period_capacity = dasha_lord_count * dasha_lord_count;
 
-struct DashaEntry {
+struct DashaPeriod {
   int major_lord;
   int sub_lord;
-  double date;                   // julian_day scale: the chart's own for the first entry
-  char label[dasha_label_size];  // "Ve/Mo ", trailing blank included
-  char date_text[date_text_size];
-  int x;       // label baseline start
-  int date_x;  // date baseline start
-  int y;       // baseline of both
+  double start_day;  // julian_day scale: the chart's own moment for the first
 };
 
-struct DashaListing {
-  int title_x, title_y;          // title baseline start
-  int rule_x1, rule_x2, rule_y;  // the rule under the title
-  int entry_count;
-  DashaEntry entries[dasha_entry_capacity];
-  int end_y;  // below the last block
+struct DashaSequence {
+  int count;
+  DashaPeriod periods[dasha_period_capacity];
 };
 
-// The whole listing of ChartState's chart from the chart moment on, laid out
-// with the block's origin at (x, y).
-void list_dashas(DashaListing& listing, int x, int y);
+// The Vimshottari sequence of ChartState's chart from the chart moment on.
+void list_dasha_periods(DashaSequence& sequence);
+
+// True for the last sub-period of its major period.
+bool ends_major_period(const DashaPeriod& period);

@@ -45,16 +45,18 @@ void append_json_report(std::string& out) {
   for (int body = 0; body < body_count; ++body) bodies.push_back(body_json(body));
   chart["bodies"] = std::move(bodies);
 
-  DashaListing listing;
-  list_dashas(listing, 8, 520);
+  DashaSequence sequence;
+  list_dasha_periods(sequence);
   Json dashas = Json::array();
-  for (int i = 0; i < listing.entry_count; ++i) {
-    const DashaEntry& entry = listing.entries[i];
+  for (int i = 0; i < sequence.count; ++i) {
+    const DashaPeriod& period = sequence.periods[i];
+    char date[date_text_size];
+    format_date(date, period.start_day);
     Json item;
-    item["major"] = DashaLords[entry.major_lord];
-    item["sub"] = DashaLords[entry.sub_lord];
-    item["day"] = entry.date;
-    item["date"] = entry.date_text;
+    item["major"] = DashaLords[period.major_lord];
+    item["sub"] = DashaLords[period.sub_lord];
+    item["day"] = period.start_day;
+    item["date"] = date;
     dashas.push_back(std::move(item));
   }
   chart["dashas"] = std::move(dashas);

@@ -3,12 +3,12 @@
 #include <string>
 
 #include "app/chart_state.h"
+#include "app/version.h"
 #include "chart/compute_chart.h"
 #include "cli/command_line_chart.h"
 #include "cli/json_report.h"
 #include "cli/print_options.h"
 #include "cli/print_output.h"
-#include "app/version.h"
 #include "cli/svg_canvas.h"
 #include "cli/text_report.h"
 #include "dialogs/chart_data_entries.h"
@@ -44,12 +44,12 @@ void append_report(std::string& out, PrintFormat format, bool first_chart) {
 
 int print_command_line_chart(const PrintOptions& options, std::FILE* out,
                              std::FILE* err) {
-  ChartDataEntries entries = chart_entries_of(options);
-  if (const char* message = check_chart_data(entries)) {
+  const ChartDataValues values = chart_values_of(options);
+  if (const char* message = check_chart_values(values)) {
     std::fprintf(err, "%s: %s\n", program, one_line(message).c_str());
     return print_status_refused;
   }
-  store_chart_data(entries);
+  store_chart_values(values);
   ChartState.chart_style = static_cast<std::uint8_t>(options.chart_style);
   compute_chart();
 

@@ -2,11 +2,13 @@
 
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 
 #include "app/chart_state.h"
 #include "chart/position_derivations.h"
 #include "chart/vimshottari.h"
 #include "display/body_label.h"
+#include "display/dasha_block.h"
 #include "display/header_block.h"
 #include "display/south_chart.h"
 
@@ -69,14 +71,14 @@ void append_south_picture(std::string& out) {
     int left = SouthCellOrigin[sign].dx / pixels_per_cell * (cell_width + 1);
     // The window leaves the fixed signs unnamed; text needs them on the border.
     put(grid, top, left + 2, SignAbbrev[sign]);
-    int slot = 0;
-    for (int body = 0; body < body_count; ++body) {
-      if (sign_of(ChartState.positions[body]) != sign) continue;
+    int bodies[body_count];
+    int count = bodies_in_sign(sign, bodies);
+    for (int slot = 0;
+         slot < count && slot < static_cast<int>(std::size(SouthSlotOffset)); ++slot) {
       char label[body_label_size];
-      format_body_label(label, body);
+      format_body_label(label, bodies[slot]);
       const TextOffset& at = SouthSlotOffset[slot];
       put(grid, top + 1 + slot_row(at), left + slot_column(at), label);
-      ++slot;
     }
   }
   for (const auto& row : grid) append_line(out, row, grid_columns);
@@ -90,10 +92,11 @@ void append_north_houses(std::string& out) {
     char line[160];
     int length =
         std::snprintf(line, sizeof line, "House %2d  Sign %2d:", house, sign + 1);
-    for (int body = 0; body < body_count; ++body) {
-      if (sign_of(ChartState.positions[body]) != sign) continue;
+    int bodies[body_count];
+    int count = bodies_in_sign(sign, bodies);
+    for (int i = 0; i < count; ++i) {
       char label[body_label_size];
-      format_body_label(label, body);
+      format_body_label(label, bodies[i]);
       length += std::snprintf(line + length, sizeof line - length, "  %s", label);
     }
     append_line(out, line, static_cast<std::size_t>(length));
@@ -133,32 +136,32 @@ void append_navamsha_line(std::string& out) {
   append_line(out, line);
 }
 
-// The listing's three columns stand 130 pixels apart from x 8; in text each
-// is 21 characters wide, and every baseline of the window is one line.
+// The listing's lines and columns as the window arranges them, each column
+// 21 characters wide.
 void append_dasha_listing(std::string& out) {
-  DashaListing listing;
-  constexpr int first_x = 8;
-  constexpr int column_pixels = 130;
-  constexpr int column_width = 21;
-  list_dashas(listing, first_x, 520);
-
+  constexpr std::size_t column_width = 21;
   append_line(out, std::string(dasha_title));
   append_line(out, std::string(std::strlen(dasha_title), '-'));
+
+  DashaSequence sequence;
+  list_dasha_periods(sequence);
+  DashaCell cells[dasha_period_capacity];
+  arrange_dashas(sequence, cells);
   std::string line;
-  int line_y = listing.entry_count > 0 ? listing.entries[0].y : 0;
-  for (int i = 0; i < listing.entry_count; ++i) {
-    const DashaEntry& entry = listing.entries[i];
-    if (entry.y != line_y) {
+  for (int i = 0; i < sequence.count; ++i) {
+    if (i > 0 && cells[i].line != cells[i - 1].line) {
       append_line(out, line);
       line.clear();
-      line_y = entry.y;
     }
-    std::size_t column = static_cast<std::size_t>((entry.x - first_x) / column_pixels);
-    line.resize(column * column_width, ' ');
-    line += entry.label;
-    line += entry.date_text;
+    line.resize(static_cast<std::size_t>(cells[i].column) * column_width, ' ');
+    char label[dasha_label_size];
+    format_dasha_label(label, sequence.periods[i]);
+    char date[date_text_size];
+    format_date(date, sequence.periods[i].start_day);
+    line += label;
+    line += date;
   }
-  if (listing.entry_count > 0) append_line(out, line);
+  if (sequence.count > 0) append_line(out, line);
 }
 
 }  // namespace

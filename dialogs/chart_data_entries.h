@@ -23,14 +23,39 @@ struct ChartDataEntries {
   std::string lat_minutes;
 };
 
+// The same entries with every integer field read as a number; the printer
+// fills one directly from the values it parsed.
+struct ChartDataValues {
+  std::string name;
+  int month_index = 0;
+  long day = 0;
+  long year = 0;
+  long hour = 0;
+  long minute = 0;
+  int zone_sign_index = 0;
+  long zone_hours = 0;
+  long zone_minutes = 0;
+  std::string place;
+  long lon_degrees = 0;
+  int lon_dir_index = 0;
+  long lon_minutes = 0;
+  long lat_degrees = 0;
+  int lat_dir_index = 0;
+  long lat_minutes = 0;
+};
+
 // An integer field's value as strtol reads it with base 0. A text beyond the
 // range of long reads as LONG_MAX or LONG_MIN, so it fails every range check
 // instead of wrapping into an accepted value.
 long read_integer_field(const std::string& text);
 
+ChartDataValues read_chart_data(const ChartDataEntries& entries);
+
 // The message of the first check that fails, or nullptr when all pass.
+const char* check_chart_values(const ChartDataValues& values);
 const char* check_chart_data(const ChartDataEntries& entries);
 
-// Writes checked entries into ChartState with their sign conventions and
+// Writes checked values into ChartState with their sign conventions and
 // composes date_line; computes nothing.
+void store_chart_values(const ChartDataValues& values);
 void store_chart_data(const ChartDataEntries& entries);

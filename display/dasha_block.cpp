@@ -1,15 +1,55 @@
 #include "display/dasha_block.h"
 
-#include "chart/vimshottari.h"
+#include <cstdio>
+
+void arrange_dashas(const DashaSequence& sequence,
+                    DashaCell (&cells)[dasha_period_capacity]) {
+  int line = 0;
+  int gaps = 0;
+  int i = 0;
+  while (i < sequence.count) {
+    cells[i] = {line, 0, gaps};
+    if (ends_major_period(sequence.periods[i++])) {
+      ++line;
+      continue;
+    }
+    int column = 1;
+    while (i < sequence.count) {
+      cells[i] = {line, column, gaps};
+      if (ends_major_period(sequence.periods[i++])) break;
+      if (column == 2) ++line;
+      column = column == 2 ? 1 : 2;
+    }
+    ++line;
+    ++gaps;
+  }
+}
+
+void format_dasha_label(char (&area)[dasha_label_size], const DashaPeriod& period) {
+  std::snprintf(area, sizeof area, "%s/%s ", DashaLords[period.major_lord],
+                DashaLords[period.sub_lord]);
+}
 
 void draw_dashas(ChartCanvas& canvas, int x, int y) {
-  DashaListing listing;
-  list_dashas(listing, x, y);
-  canvas.draw_text(dasha_title, listing.title_x, listing.title_y);
-  canvas.draw_line(listing.rule_x1, listing.rule_y, listing.rule_x2, listing.rule_y);
-  for (int i = 0; i < listing.entry_count; ++i) {
-    const DashaEntry& entry = listing.entries[i];
-    canvas.draw_text(entry.label, entry.x, entry.y);
-    canvas.draw_text(entry.date_text, entry.date_x, entry.y);
+  canvas.draw_text(dasha_title, x, y + 12);
+  canvas.draw_line(x, y + 14, x + 140, y + 14);
+
+  DashaSequence sequence;
+  list_dasha_periods(sequence);
+  DashaCell cells[dasha_period_capacity];
+  arrange_dashas(sequence, cells);
+  // Baselines 12 pixels apart, 4 more after a block of several periods; the
+  // second and third columns stand at fixed positions.
+  const int first_baseline = y + 32;
+  for (int i = 0; i < sequence.count; ++i) {
+    const DashaCell& cell = cells[i];
+    int cx = cell.column == 0 ? x : 138 + 130 * (cell.column - 1);
+    int cy = first_baseline + 12 * cell.line + 4 * cell.gaps;
+    char label[dasha_label_size];
+    format_dasha_label(label, sequence.periods[i]);
+    char date[date_text_size];
+    format_date(date, sequence.periods[i].start_day);
+    canvas.draw_text(label, cx, cy);
+    canvas.draw_text(date, cx + 40, cy);
   }
 }

@@ -68,17 +68,17 @@ void draw_north_chart(ChartCanvas& canvas, int x, int y) {
 
   int s = ascendant_sign;
   for (int house = 0; house < 12; ++house) {
-    int slot = 0;
-    for (int body = 0; body < body_count; ++body) {
-      if (sign_of(ChartState.positions[body]) != s) continue;
-      // Only a chart not computed yet (all zero) puts a tenth body in a sign:
-      // the nodes always stand six signs apart.
-      if (slot == static_cast<int>(std::size(NorthBodyPos[house]))) break;
+    int bodies[body_count];
+    int count = bodies_in_sign(s, bodies);
+    // Only a chart not computed yet (all zero) puts a tenth body in a sign:
+    // the nodes always stand six signs apart.
+    for (int slot = 0;
+         slot < count && slot < static_cast<int>(std::size(NorthBodyPos[house]));
+         ++slot) {
       char label[body_label_size];
-      format_body_label(label, body);
+      format_body_label(label, bodies[slot]);
       const TextOffset& at = NorthBodyPos[house][slot];
       canvas.draw_text(label, x + at.dx, y + at.dy + 12);
-      ++slot;
     }
     ++s;
     if (s == 12) s = 0;

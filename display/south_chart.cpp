@@ -41,18 +41,17 @@ void draw_south_chart(ChartCanvas& canvas, int x, int y) {
   canvas.draw_line(x + 3 * q, y + 2 * q, x + w, y + 2 * q);
 
   for (int sign = 0; sign < 12; ++sign) {
-    int slot = 0;
-    for (int body = 0; body < body_count; ++body) {
-      if (sign_of(ChartState.positions[body]) != sign) continue;
-      // Only a chart not computed yet (all zero) puts a tenth body in a sign:
-      // the nodes always stand six signs apart.
-      if (slot == static_cast<int>(std::size(SouthSlotOffset))) break;
+    int bodies[body_count];
+    int count = bodies_in_sign(sign, bodies);
+    // Only a chart not computed yet (all zero) puts a tenth body in a sign:
+    // the nodes always stand six signs apart.
+    for (int slot = 0;
+         slot < count && slot < static_cast<int>(std::size(SouthSlotOffset)); ++slot) {
       char label[body_label_size];
-      format_body_label(label, body);
+      format_body_label(label, bodies[slot]);
       int dx = SouthCellOrigin[sign].dx + SouthSlotOffset[slot].dx;
       int dy = SouthCellOrigin[sign].dy + SouthSlotOffset[slot].dy;
       canvas.draw_text(label, x + dx, y + dy + 12);
-      ++slot;
     }
   }
 }

@@ -6,17 +6,31 @@
 #include "ephemeris/lunar_tables.h"
 #include "ephemeris/time_and_calendar.h"
 
-double moon_longitude(double t) {
+MoonArguments moon_arguments(double t) {
   const double t2 = t * t;
   const double t3 = t * t2;
-  // Fundamental arguments in degrees, used unreduced.
-  const double mean_longitude =
-      t * 481267.8813424 + 218.31665436 - t2 * 0.0013268 + t3 * 1.856e-6;
-  const double d = t * 445267.11151675 + 297.8502042 - t2 * 0.00163 + t3 * 1.832e-6;
-  const double m = t * 35999.05029094 + 357.52910918 - t2 * 0.0001536 + t3 * 4.1e-8;
-  const double m_prime =
-      t * 477198.86763133 + 134.96341138 + t2 * 0.008997 + t3 * 1.4348e-5;
-  const double f = t * 483202.0175273 + 93.2720993 - t2 * 0.0034029 - t3 * 2.84e-7;
+  return {t * 481267.8813424 + 218.31665436 - t2 * 0.0013268 + t3 * 1.856e-6,
+          t * 445267.11151675 + 297.8502042 - t2 * 0.00163 + t3 * 1.832e-6,
+          t * 35999.05029094 + 357.52910918 - t2 * 0.0001536 + t3 * 4.1e-8,
+          t * 477198.86763133 + 134.96341138 + t2 * 0.008997 + t3 * 1.4348e-5,
+          t * 483202.0175273 + 93.2720993 - t2 * 0.0034029 - t3 * 2.84e-7};
+}
+
+double moon_term_argument(const MoonArguments& a, const MoonTerm& row) {
+  return a.d * row.d + a.m * row.m + a.m_prime * row.m_prime + a.f * row.f;
+}
+
+double node_term_argument(int i, double t) {
+  const NodeTerm& row = NodeTerms[i];
+  return row.phase * 1e-4 + NodeRates[i] * t + row.t2 * 1e-7 * t * t +
+         row.t3 * 1e-9 * t * t * t + row.t4 * 1e-11 * t * t * t * t;
+}
+
+double moon_longitude(double t) {
+  const double t2 = t * t;
+  const MoonArguments fundamental = moon_arguments(t);
+  const double mean_longitude = fundamental.mean_longitude;
+  const double f = fundamental.f;
   const double e = (1 - t * 0.002516) - t2 * 7.4e-6;
 
   // Arguments and coefficients first, the sines after, as in the planetary
@@ -25,8 +39,7 @@ double moon_longitude(double t) {
   double coefficients[moon_term_count];
   for (int i = 0; i < moon_term_count; ++i) {
     const MoonTerm& row = MoonTerms[i];
-    const double arg = d * row.d + m * row.m + m_prime * row.m_prime + f * row.f;
-    arguments[i] = arg * degrees_to_radians;
+    arguments[i] = moon_term_argument(fundamental, row) * degrees_to_radians;
     const double a = row.amplitude * 1e-8;
     // Terms in the Sun's anomaly shrink with the Earth's eccentricity.
     const int k = std::abs(static_cast<int>(row.m));
@@ -62,11 +75,8 @@ double lunar_node(double t) {
   double arguments[node_term_count];
   double amplitudes[node_term_count];
   for (int i = 0; i < node_term_count; ++i) {
-    const NodeTerm& row = NodeTerms[i];
-    const double arg = row.phase * 1e-4 + NodeRates[i] * t + row.t2 * 1e-7 * t * t +
-                       row.t3 * 1e-9 * t * t * t + row.t4 * 1e-11 * t * t * t * t;
-    arguments[i] = arg * degrees_to_radians;
-    amplitudes[i] = row.amplitude * 1e-4;
+    arguments[i] = node_term_argument(i, t) * degrees_to_radians;
+    amplitudes[i] = NodeTerms[i].amplitude * 1e-4;
   }
   double s = 0.0;
   for (int i = 0; i < node_term_count; ++i) {

@@ -115,11 +115,12 @@ TEST(JsonReport, DoublesReadBackExactly) {
     ChartState.julian_day = value;
     json chart = report_of_chart_state();
     EXPECT_EQ(chart["julian_day"].get<double>(), value);
-    DashaListing listing;
-    list_dashas(listing, 8, 520);
-    ASSERT_EQ(chart["dashas"].size(), static_cast<std::size_t>(listing.entry_count));
-    for (int i = 0; i < listing.entry_count; ++i)
-      ASSERT_EQ(chart["dashas"][i]["day"].get<double>(), listing.entries[i].date) << i;
+    DashaSequence sequence;
+    list_dasha_periods(sequence);
+    ASSERT_EQ(chart["dashas"].size(), static_cast<std::size_t>(sequence.count));
+    for (int i = 0; i < sequence.count; ++i)
+      ASSERT_EQ(chart["dashas"][i]["day"].get<double>(), sequence.periods[i].start_day)
+          << i;
   }
 }
 

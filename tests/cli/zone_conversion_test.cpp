@@ -23,9 +23,9 @@ void store_command_line(std::vector<std::string> args) {
       parse_print_options(static_cast<int>(argv.size()), argv.data(), options, error),
       parse_ok)
       << error;
-  const ChartDataEntries entries = chart_entries_of(options);
-  ASSERT_EQ(check_chart_data(entries), nullptr);
-  store_chart_data(entries);
+  const ChartDataValues values = chart_values_of(options);
+  ASSERT_EQ(check_chart_values(values), nullptr);
+  store_chart_values(values);
 }
 
 // East of Greenwich is ahead of Universal Time: zone "-". Zero is zone "+"

@@ -45,9 +45,6 @@ inline void compute_and_draw_chart() {
   fuzz_require(
       std::memchr(ChartState.date_line, '\0', sizeof ChartState.date_line) != nullptr,
       "date_line without its end");
-  DashaListing listing;
-  list_dashas(listing, 8, 520);
-  fuzz_require(listing.end_y <= 1008, "dasha listing below the widget");
   for (std::uint8_t style : {std::uint8_t{0}, std::uint8_t{1}}) {
     ChartState.chart_style = style;
     CheckingCanvas canvas;
