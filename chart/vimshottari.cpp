@@ -91,4 +91,29 @@ void list_dasha_periods(DashaSequence& sequence) {
     major = (major + 1) % dasha_lord_count;
     sub = major;
   }
+  sequence.end_day = date;
+}
+
+int running_period(const DashaSequence& sequence, double day) {
+  if (sequence.count == 0 || day < sequence.periods[0].start_day ||
+      day >= sequence.end_day)
+    return -1;
+  int i = sequence.count - 1;
+  while (sequence.periods[i].start_day > day) --i;
+  return i;
+}
+
+DashaBalance birth_balance(const DashaSequence& sequence) {
+  const DashaPeriod& birth = sequence.periods[0];
+  int next = 1;
+  while (sequence.periods[next].major_lord == birth.major_lord) ++next;
+  // Both days lie within a factor of two of each other, so the difference is
+  // exact and adding it back to the moment gives the next start exactly.
+  const double total = sequence.periods[next].start_day - birth.start_day;
+  constexpr double days_per_month = days_per_year / 12;
+  const int years = static_cast<int>(total / days_per_year);
+  const double after_years = total - years * days_per_year;
+  const int months = static_cast<int>(after_years / days_per_month);
+  const double after_months = after_years - months * days_per_month;
+  return {birth.major_lord, years, months, static_cast<int>(after_months), total};
 }

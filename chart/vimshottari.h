@@ -44,6 +44,7 @@ struct DashaPeriod {
 struct DashaSequence {
   int count;
   DashaPeriod periods[dasha_period_capacity];
+  double end_day;  // where the last period ends
 };
 
 // The Vimshottari sequence of ChartState's chart from the chart moment on.
@@ -51,3 +52,20 @@ void list_dasha_periods(DashaSequence& sequence);
 
 // True for the last sub-period of its major period.
 bool ends_major_period(const DashaPeriod& period);
+
+// The period running at day: the last to start at or before it; -1 before
+// the chart moment and from the end of the sequence on.
+int running_period(const DashaSequence& sequence, double day);
+
+// What remains of the birth major period at the chart moment, up to the
+// first date of the next major period in the sequence: whole years of
+// 365.25 days, then whole months of a twelfth of that year, then whole days,
+// each truncated.
+struct DashaBalance {
+  int lord;
+  int years;
+  int months;
+  int days;
+  double days_total;  // the chart moment plus this is the next period's start
+};
+DashaBalance birth_balance(const DashaSequence& sequence);

@@ -5,6 +5,7 @@
 #include "app/chart_state.h"
 #include "chart/position_derivations.h"
 #include "chart/vimshottari.h"
+#include "display/dasha_block.h"
 #include "display/header_block.h"
 
 namespace {
@@ -30,7 +31,7 @@ Json body_json(int body) {
 }
 }  // namespace
 
-void append_json_report(std::string& out) {
+void append_json_report(std::string& out, std::optional<double> on_day) {
   char place_line[place_line_size];
   format_place_line(place_line);
 
@@ -60,6 +61,28 @@ void append_json_report(std::string& out) {
     dashas.push_back(std::move(item));
   }
   chart["dashas"] = std::move(dashas);
+
+  const DashaBalance balance = birth_balance(sequence);
+  Json balance_json;
+  balance_json["lord"] = DashaLords[balance.lord];
+  balance_json["years"] = balance.years;
+  balance_json["months"] = balance.months;
+  balance_json["days"] = balance.days;
+  balance_json["days_total"] = balance.days_total;
+  chart["balance"] = std::move(balance_json);
+
+  const int running = on_day ? running_period(sequence, *on_day) : -1;
+  if (running >= 0) {
+    RunningDates dates;
+    format_running_dates(dates, sequence, running);
+    const DashaPeriod& period = sequence.periods[running];
+    Json running_json;
+    running_json["major"] = DashaLords[period.major_lord];
+    running_json["sub"] = DashaLords[period.sub_lord];
+    running_json["start_date"] = dates.start;
+    running_json["end_date"] = dates.end;
+    chart["running"] = std::move(running_json);
+  }
 
   // Names and places come from the user or the file as bytes: replace what
   // is not UTF-8 instead of failing the whole chart.

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 // The chart of ChartState as one line of JSON (newline included) with the
-// keys "name", "place", "date_line", "place_line", "julian_day", "bodies" and
-// "dashas". Doubles read back exactly; bytes that are not UTF-8 become U+FFFD.
-void append_json_report(std::string& out);
+// keys "name", "place", "date_line", "place_line", "julian_day", "bodies",
+// "dashas", "balance" and, for on_day, "running". Doubles read back exactly;
+// bytes that are not UTF-8 become U+FFFD.
+void append_json_report(std::string& out, std::optional<double> on_day);

@@ -1,10 +1,12 @@
 #include "cli/print_command.h"
 
+#include <optional>
 #include <string>
 
 #include "app/chart_state.h"
 #include "app/version.h"
 #include "chart/compute_chart.h"
+#include "chart/vimshottari.h"
 #include "cli/command_line_chart.h"
 #include "cli/json_report.h"
 #include "cli/print_options.h"
@@ -12,6 +14,7 @@
 #include "cli/svg_canvas.h"
 #include "cli/text_report.h"
 #include "dialogs/chart_data_entries.h"
+#include "ephemeris/time_and_calendar.h"
 #include "storage/chart_line.h"
 #include "storage/chart_rows.h"
 
@@ -27,17 +30,41 @@ std::string one_line(const char* message) {
   return line;
 }
 
-void append_report(std::string& out, PrintFormat format, bool first_chart) {
-  switch (format) {
+// The --on date on the listing's day scale, where its day starts at 0:00
+// Universal Time.
+std::optional<double> on_day_of(const PrintOptions& options) {
+  if (!options.has_on) return std::nullopt;
+  return julian_day_number(options.on_month, options.on_day, options.on_year);
+}
+
+// Refuses an --on date outside ChartState's listing, saying why on err.
+bool on_day_in_listing(const PrintOptions& options, const char* where, std::FILE* err) {
+  const std::optional<double> on_day = on_day_of(options);
+  if (!on_day) return true;
+  DashaSequence sequence;
+  list_dasha_periods(sequence);
+  if (running_period(sequence, *on_day) >= 0) return true;
+  const bool before = *on_day < sequence.periods[0].start_day;
+  char limit[date_text_size];
+  format_date(limit, before ? sequence.periods[0].start_day : sequence.end_day);
+  std::fprintf(
+      err, "%s: %s--on %04d-%02d-%02d: %s (%s)\n", program, where, options.on_year,
+      options.on_month, options.on_day,
+      before ? "before the chart's moment" : "after the end of the dasha listing", limit);
+  return false;
+}
+
+void append_report(std::string& out, const PrintOptions& options, bool first_chart) {
+  switch (options.format) {
     case print_json:
-      append_json_report(out);
+      append_json_report(out, on_day_of(options));
       break;
     case print_svg:
       append_svg_report(out);
       break;
     case print_text:
       if (!first_chart) out += '\n';
-      append_text_report(out);
+      append_text_report(out, on_day_of(options));
       break;
   }
 }
@@ -52,9 +79,10 @@ int print_command_line_chart(const PrintOptions& options, std::FILE* out,
   store_chart_values(values);
   ChartState.chart_style = static_cast<std::uint8_t>(options.chart_style);
   compute_chart();
+  if (!on_day_in_listing(options, "", err)) return print_status_refused;
 
   std::string report;
-  append_report(report, options.format, true);
+  append_report(report, options, true);
   PrintOutput output;
   if (open_print_output(output, options.output, out)) {
     write_print_output(output, report);
@@ -112,8 +140,13 @@ int print_chart_file(const PrintOptions& options, std::FILE* out, std::FILE* err
       continue;
     }
     compute_chart();
+    const std::string where = std::string(file) + ": line " + std::to_string(row) + ": ";
+    if (!on_day_in_listing(options, where.c_str(), err)) {
+      status = print_status_refused;
+      continue;
+    }
     report.clear();
-    append_report(report, options.format, first_chart);
+    append_report(report, options, first_chart);
     first_chart = false;
     write_print_output(output, report);
   }

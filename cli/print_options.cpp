@@ -2,14 +2,17 @@
 
 #include <cstring>
 
+#include "ephemeris/time_and_calendar.h"
+
 const char* const print_usage_text =
     "usage: vantrel-print [--format text|json|svg] [--style south|north] [--output "
     "FILE]\n"
-    "                     --date YYYY-MM-DD --time HH:MM [--utc-offset +HH:MM]\n"
+    "                     [--on YYYY-MM-DD] --date YYYY-MM-DD --time HH:MM\n"
+    "                     [--utc-offset +HH:MM]\n"
     "                     [--lon DDD{E|W}MM] [--lat DD{N|S}MM] [--name TEXT] [--place "
     "TEXT]\n"
-    "       vantrel-print [--format ...] [--style ...] [--output FILE] --file CHARTS "
-    "[--line N]\n"
+    "       vantrel-print [--format ...] [--style ...] [--output FILE] [--on ...]\n"
+    "                     --file CHARTS [--line N]\n"
     "       vantrel-print --help | --version\n";
 
 const char* const print_help_text =
@@ -29,6 +32,7 @@ const char* const print_help_text =
     "  --place TEXT            place name, at most 23 bytes kept\n"
     "  --file CHARTS           print the charts of a Vantrel chart file\n"
     "  --line N                only line N of it, counted from 0 (needed for svg)\n"
+    "  --on YYYY-MM-DD         also name the dasha period running at 0:00 UT that day\n"
     "  --help                  this text\n"
     "  --version               the program's version\n"
     "\n"
@@ -55,14 +59,20 @@ bool take_char(const char*& text, char wanted) {
   return true;
 }
 
-bool parse_date(const char* text, PrintOptions& options) {
-  if (!take_digits(text, options.year) || !take_char(text, '-') ||
-      !take_digits(text, options.month) || !take_char(text, '-') ||
-      !take_digits(text, options.day) || *text != '\0') {
+bool parse_date(const char* text, int& year, int& month, int& day) {
+  if (!take_digits(text, year) || !take_char(text, '-') || !take_digits(text, month) ||
+      !take_char(text, '-') || !take_digits(text, day) || *text != '\0') {
     return false;
   }
   // The dialog picks the month from a list, so no month check exists there.
-  return options.month >= 1 && options.month <= 12;
+  return month >= 1 && month <= 12;
+}
+
+// A day that the calendar has, for dates the dialog's checks do not see.
+bool is_calendar_day(int year, int month, int day) {
+  static const int MonthDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  const int last = MonthDays[month - 1] + (month == 2 ? is_leap_year(year) : 0);
+  return day >= 1 && day <= last;
 }
 
 bool parse_clock(const char* text, int& hours, int& minutes) {
@@ -116,6 +126,7 @@ const OptionValue ValueOptions[] = {
     {"--place", "a text"},
     {"--file", "a chart file name"},
     {"--line", "a line number from 0"},
+    {"--on", "a calendar date YYYY-MM-DD"},
 };
 
 bool apply_value(const char* name, const char* value, PrintOptions& options) {
@@ -144,8 +155,14 @@ bool apply_value(const char* name, const char* value, PrintOptions& options) {
     return !options.output.empty();
   }
   if (std::strcmp(name, "--date") == 0) {
-    options.has_date = parse_date(value, options);
+    options.has_date = parse_date(value, options.year, options.month, options.day);
     return options.has_date;
+  }
+  if (std::strcmp(name, "--on") == 0) {
+    options.has_on =
+        parse_date(value, options.on_year, options.on_month, options.on_day) &&
+        is_calendar_day(options.on_year, options.on_month, options.on_day);
+    return options.has_on;
   }
   if (std::strcmp(name, "--time") == 0) {
     options.has_time = parse_clock(value, options.hour, options.minute);
@@ -176,6 +193,10 @@ bool apply_value(const char* name, const char* value, PrintOptions& options) {
 bool check_combination(const PrintOptions& options, bool chart_option_given,
                        std::string& error) {
   if (options.help || options.version) return true;
+  if (options.has_on && options.format == print_svg) {
+    error = "--on answers in text or json, not in a picture";
+    return false;
+  }
   if (!options.chart_file.empty()) {
     if (chart_option_given) {
       error =

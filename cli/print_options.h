@@ -29,6 +29,9 @@ struct PrintOptions {
   std::string name;
   std::string place;
 
+  bool has_on = false;  // --on: the dasha period running on this date
+  int on_year = 0, on_month = 0, on_day = 0;
+
   std::string chart_file;  // empty: the chart comes from the options above
   int line = -1;           // -1: every chart of the file
 

@@ -110,7 +110,8 @@ void append_svg_report(std::string& out) {
                 "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%d\" height=\"%d\" "
                 "viewBox=\"0 0 %d %d\">\n"
                 "<rect x=\"0\" y=\"0\" width=\"%d\" height=\"%d\" fill=\"white\"/>\n",
-                chart_width, chart_height, chart_width, chart_height, chart_width, chart_height);
+                chart_width, chart_height, chart_width, chart_height, chart_width,
+                chart_height);
   out += head;
   // The window paints whole pixels: a line through pixel centres, with square
   // ends, covers the same pixels, both end points included.

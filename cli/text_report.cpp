@@ -138,13 +138,11 @@ void append_navamsha_line(std::string& out) {
 
 // The listing's lines and columns as the window arranges them, each column
 // 21 characters wide.
-void append_dasha_listing(std::string& out) {
+void append_dasha_listing(std::string& out, const DashaSequence& sequence) {
   constexpr std::size_t column_width = 21;
   append_line(out, std::string(dasha_title));
   append_line(out, std::string(std::strlen(dasha_title), '-'));
 
-  DashaSequence sequence;
-  list_dasha_periods(sequence);
   DashaCell cells[dasha_period_capacity];
   arrange_dashas(sequence, cells);
   std::string line;
@@ -164,9 +162,31 @@ void append_dasha_listing(std::string& out) {
   if (sequence.count > 0) append_line(out, line);
 }
 
+void append_dasha_queries(std::string& out, const DashaSequence& sequence,
+                          std::optional<double> on_day) {
+  const DashaBalance balance = birth_balance(sequence);
+  char line[160];
+  int length = std::snprintf(
+      line, sizeof line, "Balance of %s at birth: %d years %d months %d days",
+      DashaLords[balance.lord], balance.years, balance.months, balance.days);
+  append_line(out, line, static_cast<std::size_t>(length));
+  if (!on_day) return;
+  const int running = running_period(sequence, *on_day);
+  if (running < 0) return;
+  RunningDates dates;
+  format_running_dates(dates, sequence, running);
+  char on[date_text_size];
+  format_date(on, *on_day);
+  const DashaPeriod& period = sequence.periods[running];
+  length = std::snprintf(line, sizeof line, "Running on %s: %s/%s from %s to %s", on,
+                         DashaLords[period.major_lord], DashaLords[period.sub_lord],
+                         dates.start, dates.end);
+  append_line(out, line, static_cast<std::size_t>(length));
+}
+
 }  // namespace
 
-void append_text_report(std::string& out) {
+void append_text_report(std::string& out, std::optional<double> on_day) {
   append_line(out, std::string(ChartState.name));
   append_line(out, std::string(ChartState.date_line));
   char place_line[place_line_size];
@@ -178,5 +198,8 @@ void append_text_report(std::string& out) {
     append_south_picture(out);
   append_planet_table(out);
   append_navamsha_line(out);
-  append_dasha_listing(out);
+  DashaSequence sequence;
+  list_dasha_periods(sequence);
+  append_dasha_listing(out, sequence);
+  append_dasha_queries(out, sequence, on_day);
 }

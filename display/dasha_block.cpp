@@ -30,6 +30,13 @@ void format_dasha_label(char (&area)[dasha_label_size], const DashaPeriod& perio
                 DashaLords[period.sub_lord]);
 }
 
+void format_running_dates(RunningDates& dates, const DashaSequence& sequence, int index) {
+  format_date(dates.start, sequence.periods[index].start_day);
+  format_date(dates.end, index + 1 < sequence.count
+                             ? sequence.periods[index + 1].start_day
+                             : sequence.end_day);
+}
+
 void draw_dashas(ChartCanvas& canvas, int x, int y) {
   canvas.draw_text(dasha_title, x, y + 12);
   canvas.draw_line(x, y + 14, x + 140, y + 14);

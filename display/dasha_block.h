@@ -23,6 +23,14 @@ void arrange_dashas(const DashaSequence& sequence,
 constexpr std::size_t dasha_label_size = 8;
 void format_dasha_label(char (&area)[dasha_label_size], const DashaPeriod& period);
 
+// A period's dates as the listing prints them: its own start and the start
+// of the one after it (the end of the sequence for the last).
+struct RunningDates {
+  char start[date_text_size];
+  char end[date_text_size];
+};
+void format_running_dates(RunningDates& dates, const DashaSequence& sequence, int index);
+
 // The Vimshottari listing of ChartState's chart: title, rule, and every
 // sub-period from the chart moment on with its starting date. Draws in the
 // colour left current.

@@ -27,7 +27,7 @@ void set_chart(int style) {
 
 std::vector<std::string> report_lines() {
   std::string report;
-  append_text_report(report);
+  append_text_report(report, std::nullopt);
   EXPECT_EQ(report.back(), '\n');
   return split_lines(report);
 }
@@ -42,7 +42,7 @@ TEST(TextReport, EveryTextTheWindowDrawsIsThere) {
     SCOPED_TRACE(style);
     set_chart(style);
     std::string report;
-    append_text_report(report);
+    append_text_report(report, std::nullopt);
     RecordingCanvas canvas;
     draw_chart_blocks(canvas);
     for (const DrawCall& text : canvas.texts())
