@@ -48,7 +48,7 @@ TEST(JsonReport, ExactlyTheDocumentedKeysHeaderAndBodies) {
   const json chart = report_of_chart_state();
   EXPECT_EQ(keys_of(chart),
             (std::vector<std::string>{"name", "place", "date_line", "place_line",
-                                      "julian_day", "bodies", "dashas"}));
+                                      "julian_day", "bodies", "dashas", "balance"}));
   ASSERT_EQ(chart["bodies"].size(), 10u);
   for (const json& body : chart["bodies"])
     EXPECT_EQ(keys_of(body),

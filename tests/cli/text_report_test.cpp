@@ -95,7 +95,7 @@ TEST(TextReport, HeaderTableNavamshaAndDashas) {
     EXPECT_NE(line.back(), ' ') << line;
   }
   const std::size_t table = 3 + 25;
-  ASSERT_EQ(lines.size(), table + 9 + 3 + 8 * 4);
+  ASSERT_EQ(lines.size(), table + 9 + 3 + 8 * 4 + 1);
   const std::vector<std::string> expected = {
       "Known",
       "Jan 1, 2000 06:00 Zone: 00:00",
