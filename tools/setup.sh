@@ -7,10 +7,11 @@ mode=${1:-run}
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${VANTREL_BUILD:-$root/build}
 
-build_packages=(g++ cmake make pkg-config libfltk1.3-dev fonts-dejavu-core
+build_packages=(g++ cmake make pkg-config libfltk1.3-dev fonts-dejavu-core tzdata
                 googletest libgtest-dev libbenchmark-dev python3 nlohmann-json3-dev)
 test_packages=(xvfb xauth xdotool x11-utils imagemagick time desktop-file-utils
-               clang libclang-rt-14-dev valgrind clang-tidy cppcheck gcovr)
+               appstream dpkg-dev file clang libclang-rt-14-dev valgrind clang-tidy
+               cppcheck gcovr)
 
 case "$mode" in
   run) wanted=("${build_packages[@]}") ;;
@@ -32,7 +33,9 @@ if [ ${#missing[@]} -gt 0 ]; then
     "${missing[@]}"
 fi
 
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# Configured for /usr, where the Debian package made from this build puts the
+# programs' data and where they look for it.
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr
 cmake --build "$build" -j"$(nproc)"
 
 if [ "$mode" = run ]; then
@@ -55,6 +58,7 @@ stage "fuzzing" bash "$root/tools/fuzz.sh" 30
 stage "lint" bash "$root/tools/lint.sh"
 stage "valgrind road" env VANTREL_BUILD="$build" bash "$root/tools/valgrind_road.sh"
 stage "coverage" bash "$root/tools/coverage.sh"
+stage "debian package" bash "$root/tools/package_check.sh" "$build"
 if [ ${#failed[@]} -gt 0 ]; then
   echo "failed: ${failed[*]}" >&2
 fi
