@@ -83,8 +83,7 @@ void list_dasha_periods(DashaSequence& sequence) {
       sequence.periods[sequence.count++] = {major, sub, date};
       sub = (sub + 1) % dasha_lord_count;
       date = date + step;
-      index = index + 1;
-      if (index == dasha_lord_count * dasha_lord_count) index = 0;
+      index = (index + 1) % dasha_period_capacity;
       step = BhuktiDays[index];
     } while (sub != major);
     // The index already points at the next lord's first sub-period.
