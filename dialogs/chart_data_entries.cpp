@@ -46,7 +46,7 @@ double signed_value(int whole, int sixtieths, bool negate) {
 }  // namespace
 
 long read_integer_field(const std::string& text) {
-  return std::strtol(text.c_str(), nullptr, 0);
+  return std::strtol(text.c_str(), nullptr, 10);
 }
 
 const char* check_chart_data(const ChartDataEntries& entries) {

@@ -23,9 +23,10 @@ struct ChartDataEntries {
   std::string lat_minutes;
 };
 
-// An integer field's value as strtol reads it with base 0. A text beyond the
-// range of long reads as LONG_MAX or LONG_MIN, so it fails every range check
-// instead of wrapping into an accepted value.
+// An integer field's value as strtol reads it in base 10: a leading zero, as
+// in "08", is no octal prefix. A text beyond the range of long reads as
+// LONG_MAX or LONG_MIN, so it fails every range check instead of wrapping
+// into an accepted value.
 long read_integer_field(const std::string& text);
 
 // The message of the first check that fails, or nullptr when all pass.
