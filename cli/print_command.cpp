@@ -37,6 +37,11 @@ std::optional<double> on_day_of(const PrintOptions& options) {
   return julian_day_number(options.on_month, options.on_day, options.on_year);
 }
 
+// "FILE: line N: ", where a message about one chart of a file begins.
+std::string file_line(const char* file, std::size_t row) {
+  return std::string(file) + ": line " + std::to_string(row) + ": ";
+}
+
 // Refuses an --on date outside ChartState's listing, saying why on err.
 bool on_day_in_listing(const PrintOptions& options, const char* where, std::FILE* err) {
   const std::optional<double> on_day = on_day_of(options);
@@ -92,65 +97,103 @@ int print_command_line_chart(const PrintOptions& options, std::FILE* out,
   return print_status_failed;
 }
 
-int print_chart_file(const PrintOptions& options, std::FILE* out, std::FILE* err) {
+void report_file(std::FILE* err, const char* file, ChartReadResult result) {
+  std::fprintf(err, "%s: %s: %s\n", program, file, chart_read_message(result));
+}
+
+// Only line options.line of the file, refused before the output is opened so
+// that an earlier output file stays.
+int print_chart_file_line(const PrintOptions& options, std::FILE* out, std::FILE* err) {
   const char* file = options.chart_file.c_str();
-  ChartRows rows;
-  if (!read_chart_rows(file, rows)) {
-    std::fprintf(err, "%s: %s: %s\n", program, file,
-                 chart_read_message(chart_read_file_unreadable));
+  const std::size_t wanted = static_cast<std::size_t>(options.line);
+  std::string text;
+  const ChartReadResult file_result =
+      read_chart_rows(file, [&](std::size_t row, const char* row_text) {
+        if (row == wanted) text = row_text;
+        return row < wanted;
+      });
+  if (file_result != chart_read_ok) {
+    report_file(err, file, file_result);
     return print_status_failed;
   }
-  std::size_t first = 0;
-  std::size_t end = rows.size();
-  if (options.line >= 0) {
-    first = static_cast<std::size_t>(options.line);
-    if (first >= rows.size() || rows[first].empty()) {
-      std::fprintf(err, "%s: %s: line %d: no chart on this line\n", program, file,
-                   options.line);
-      return print_status_failed;
-    }
-    end = first + 1;
-    // Refused before the output is opened: an earlier output file stays.
-    ChartStateRecord probe = ChartState;
-    ChartReadResult result = read_chart_line(rows[first].c_str(), probe);
-    if (result != chart_read_ok) {
-      std::fprintf(err, "%s: %s: line %d: %s\n", program, file, options.line,
-                   chart_read_message(result));
-      return print_status_failed;
-    }
+  if (text.empty()) {
+    std::fprintf(err, "%s: %s: line %d: no chart on this line\n", program, file,
+                 options.line);
+    return print_status_failed;
+  }
+  ChartStateRecord probe = ChartState;
+  if (ChartReadResult result = read_chart_line(text.c_str(), probe);
+      result != chart_read_ok) {
+    std::fprintf(err, "%s: %s: line %d: %s\n", program, file, options.line,
+                 chart_read_message(result));
+    return print_status_failed;
   }
 
-  PrintOutput output;
-  if (!open_print_output(output, options.output, out)) {
-    std::fprintf(err, "%s: %s\n", program, output.error.c_str());
-    return print_status_failed;
-  }
+  ChartState = probe;
   ChartState.chart_style = static_cast<std::uint8_t>(options.chart_style);
+  compute_chart();
+  if (!on_day_in_listing(options, file_line(file, wanted).c_str(), err))
+    return print_status_refused;
+
+  PrintOutput output;
+  if (open_print_output(output, options.output, out)) {
+    std::string report;
+    append_report(report, options, true);
+    write_print_output(output, report);
+    if (finish_print_output(output)) return print_status_ok;
+  }
+  std::fprintf(err, "%s: %s\n", program, output.error.c_str());
+  return print_status_failed;
+}
+
+// Every chart of the file, printed as it is read: memory stays the same
+// whatever the file's size. The output is opened at the first line, so a file
+// that cannot be read or holds none leaves an earlier output file as it was.
+int print_chart_file(const PrintOptions& options, std::FILE* out, std::FILE* err) {
+  const char* file = options.chart_file.c_str();
+  if (print_output_is_file(options.output, file)) {
+    std::fprintf(err, "%s: %s: --output %s would replace the chart file\n", program, file,
+                 options.output.c_str());
+    return print_status_refused;
+  }
+  if (options.line >= 0) return print_chart_file_line(options, out, err);
+
+  ChartState.chart_style = static_cast<std::uint8_t>(options.chart_style);
+  PrintOutput output;
+  bool opened = false;
   int status = print_status_ok;
   bool first_chart = true;
   std::string report;
-  for (std::size_t row = first; row < end && !output.failed; ++row) {
-    // An empty row holds no chart, such as the one after the last newline.
-    if (rows[row].empty()) continue;
-    ChartReadResult result = read_chart_line(rows[row].c_str(), ChartState);
-    if (result != chart_read_ok) {
-      std::fprintf(err, "%s: %s: line %zu: %s\n", program, file, row,
-                   chart_read_message(result));
-      status = print_status_failed;
-      continue;
-    }
-    compute_chart();
-    const std::string where = std::string(file) + ": line " + std::to_string(row) + ": ";
-    if (!on_day_in_listing(options, where.c_str(), err)) {
-      status = print_status_refused;
-      continue;
-    }
-    report.clear();
-    append_report(report, options, first_chart);
-    first_chart = false;
-    write_print_output(output, report);
+  const ChartReadResult file_result =
+      read_chart_rows(file, [&](std::size_t row, const char* text) {
+        if (!opened) {
+          opened = open_print_output(output, options.output, out);
+          if (!opened) return false;
+        }
+        ChartReadResult result = read_chart_line(text, ChartState);
+        if (result != chart_read_ok) {
+          std::fprintf(err, "%s: %s: line %zu: %s\n", program, file, row,
+                       chart_read_message(result));
+          status = print_status_failed;
+          return true;
+        }
+        compute_chart();
+        if (!on_day_in_listing(options, file_line(file, row).c_str(), err)) {
+          status = print_status_refused;
+          return true;
+        }
+        report.clear();
+        append_report(report, options, first_chart);
+        first_chart = false;
+        write_print_output(output, report);
+        return !output.failed;
+      });
+  if (file_result != chart_read_ok) {
+    if (opened) abandon_print_output(output);
+    report_file(err, file, file_result);
+    return print_status_failed;
   }
-  if (!finish_print_output(output)) {
+  if (!opened || !finish_print_output(output)) {
     std::fprintf(err, "%s: %s\n", program, output.error.c_str());
     return print_status_failed;
   }

@@ -1,6 +1,7 @@
 #include "cli/print_output.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -45,7 +46,10 @@ bool open_print_output(PrintOutput& output, const std::string& target,
     fail(output, "cannot write " + target, error_number);
     return false;
   }
-  output.stream = fdopen(fd, "w");
+  struct stat existing;
+  const bool mode_kept =
+      stat(target.c_str(), &existing) != 0 || fchmod(fd, existing.st_mode & 0777) == 0;
+  output.stream = mode_kept ? fdopen(fd, "w") : nullptr;
   if (output.stream == nullptr) {
     int error_number = errno;
     close(fd);
@@ -90,4 +94,12 @@ void abandon_print_output(PrintOutput& output) {
   output.stream = nullptr;
   if (!output.temporary.empty()) unlink(output.temporary.c_str());
   output.temporary.clear();
+}
+
+bool print_output_is_file(const std::string& target, const char* file) {
+  struct stat output_info;
+  struct stat file_info;
+  return !target.empty() && stat(target.c_str(), &output_info) == 0 &&
+         stat(file, &file_info) == 0 && output_info.st_dev == file_info.st_dev &&
+         output_info.st_ino == file_info.st_ino;
 }

@@ -15,7 +15,8 @@ struct PrintOutput {
   std::string error;  // why, once failed
 };
 
-// Opens the output; target empty means the given standard stream.
+// Opens the output; target empty means the given standard stream. A file put
+// in the place of an existing one keeps its permission bits.
 bool open_print_output(PrintOutput& output, const std::string& target,
                        std::FILE* standard_stream);
 
@@ -28,3 +29,7 @@ bool finish_print_output(PrintOutput& output);
 
 // Drops a file output that will not be finished: the temporary file goes.
 void abandon_print_output(PrintOutput& output);
+
+// Whether the target names the file itself, through a link as well: the
+// rename would replace that file with the report.
+bool print_output_is_file(const std::string& target, const char* file);

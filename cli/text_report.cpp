@@ -11,6 +11,7 @@
 #include "display/dasha_block.h"
 #include "display/header_block.h"
 #include "display/south_chart.h"
+#include "storage/chart_line.h"
 
 namespace {
 
@@ -54,6 +55,14 @@ void append_line(std::string& out, const char* text, std::size_t length) {
 
 void append_line(std::string& out, const std::string& text) {
   append_line(out, text.data(), text.size());
+}
+
+// A name or place as Save writes it: a control character would split the
+// header or act on the terminal.
+std::string shown_field(const char* text) {
+  std::string shown = text;
+  for (char& c : shown) c = field_character(c);
+  return shown;
 }
 
 void append_south_picture(std::string& out) {
@@ -187,11 +196,11 @@ void append_dasha_queries(std::string& out, const DashaSequence& sequence,
 }  // namespace
 
 void append_text_report(std::string& out, std::optional<double> on_day) {
-  append_line(out, std::string(ChartState.name));
+  append_line(out, shown_field(ChartState.name));
   append_line(out, std::string(ChartState.date_line));
   char place_line[place_line_size];
   format_place_line(place_line);
-  append_line(out, std::string(place_line));
+  append_line(out, shown_field(place_line));
   if (ChartState.chart_style)
     append_north_houses(out);
   else

@@ -8,13 +8,15 @@
 #include <FL/Fl_Window.H>
 
 #include <cstdio>
+#include <cstdlib>
 
 #include "app/chart_state.h"
-#include "app/local_clock.h"
 #include "app/chart_view.h"
+#include "app/local_clock.h"
 #include "app/message_boxes.h"
 #include "chart/compute_chart.h"
 #include "dialogs/chart_data_entries.h"
+#include "dialogs/whole_characters.h"
 
 Fl_Window* chart_data_window = nullptr;
 Fl_Input* name_field = nullptr;
@@ -39,6 +41,26 @@ const char* const ZoneSignItems[] = {"+", "-"};
 const char* const LonDirItems[] = {"W", "E"};
 const char* const LatDirItems[] = {"N", "S"};
 
+// A name or place field that takes a paste only up to the bytes the chart
+// keeps. FLTK 1.3.8's Fl_Input_::replace corrupts the heap on a paste of
+// about 100 KB and aborts the program (a bare toolkit program does the
+// same), so no long paste may reach it.
+class TextField : public Fl_Input {
+ public:
+  using Fl_Input::Fl_Input;
+
+  int handle(int event) override {
+    if (event == FL_PASTE) {
+      const int left = size() - std::abs(position() - mark());
+      constexpr int kept = static_cast<int>(stored_text_bytes);
+      const int room = left < kept ? kept - left : 0;
+      if (Fl::e_length > room)
+        Fl::e_length = static_cast<int>(whole_characters_length(Fl::e_text, room));
+    }
+    return Fl_Input::handle(event);
+  }
+};
+
 void write_int(Fl_Int_Input* field, int value) {
   char text[16];
   std::snprintf(text, sizeof text, "%d", value);
@@ -47,7 +69,7 @@ void write_int(Fl_Int_Input* field, int value) {
 
 Fl_Input* text_field(int x, int y, int w, int h, const char* label, bool prefill,
                      const char* text) {
-  auto* field = new Fl_Input(x, y, w, h, label);
+  auto* field = new TextField(x, y, w, h, label);
   if (prefill) field->value(text);
   return field;
 }

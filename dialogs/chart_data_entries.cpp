@@ -9,7 +9,6 @@
 
 namespace {
 constexpr int february_index = 1;
-constexpr std::size_t stored_text_bytes = 23;
 
 // Steps 6 to 13 of the checks: plain inclusive ranges, in this order.
 struct RangeCheck {
@@ -44,7 +43,7 @@ double signed_value(int whole, int sixtieths, bool negate) {
 }  // namespace
 
 long read_integer_field(const std::string& text) {
-  return std::strtol(text.c_str(), nullptr, 0);
+  return std::strtol(text.c_str(), nullptr, 10);
 }
 
 ChartDataValues read_chart_data(const ChartDataEntries& entries) {

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
+
+// The bytes of a name or place that the chart keeps.
+constexpr std::size_t stored_text_bytes = 23;
 
 // What the Chart Data dialog holds: the texts of its text and integer fields
 // and the selected item of each choice, counted from 0.
@@ -44,9 +48,10 @@ struct ChartDataValues {
   long lat_minutes = 0;
 };
 
-// An integer field's value as strtol reads it with base 0. A text beyond the
-// range of long reads as LONG_MAX or LONG_MIN, so it fails every range check
-// instead of wrapping into an accepted value.
+// An integer field's value as strtol reads it in base 10: a leading zero, as
+// in "08", is no octal prefix. A text beyond the range of long reads as
+// LONG_MAX or LONG_MIN, so it fails every range check instead of wrapping
+// into an accepted value.
 long read_integer_field(const std::string& text);
 
 ChartDataValues read_chart_data(const ChartDataEntries& entries);

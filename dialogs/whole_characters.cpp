@@ -14,7 +14,7 @@ std::size_t sequence_length(unsigned char lead) {
 }
 }  // namespace
 
-void copy_whole_characters(char* destination, const char* text, std::size_t max_bytes) {
+std::size_t whole_characters_length(const char* text, std::size_t max_bytes) {
   std::size_t cut = strnlen(text, max_bytes);
   if (cut == max_bytes && is_continuation(text[cut])) {
     // Back to the lead byte of the character the cut falls into; malformed
@@ -23,6 +23,11 @@ void copy_whole_characters(char* destination, const char* text, std::size_t max_
     while (lead > 0 && cut - lead < 3 && is_continuation(text[lead - 1])) --lead;
     if (lead > 0 && lead - 1 + sequence_length(text[lead - 1]) > cut) cut = lead - 1;
   }
+  return cut;
+}
+
+void copy_whole_characters(char* destination, const char* text, std::size_t max_bytes) {
+  const std::size_t cut = whole_characters_length(text, max_bytes);
   std::memcpy(destination, text, cut);
   destination[cut] = '\0';
 }

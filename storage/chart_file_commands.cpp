@@ -42,12 +42,16 @@ void show_chart_list() {
   chart_list->textfont(FL_COURIER);
   // A row never holds a newline, so no row is taken for '@' formatting.
   chart_list->format_char('\n');
-  if (load_chart_list(chart_list, chart_file_name) == 1) {
+  const ChartReadResult listed = load_chart_list(chart_list, chart_file_name);
+  if (listed == chart_read_ok) {
     auto* ok = new Fl_Button(40, 250, 40, 25, "OK");
     ok->callback(ok_callback);
     // The hold browser ignores Enter, which then comes to the window as a
     // shortcut: OK takes it, so Enter opens the current row.
     ok->shortcut(FL_Enter);
+  } else {
+    // Nothing to open: the list's label says why.
+    chart_list->label(chart_read_message(listed));
   }
   auto* cancel = new Fl_Button(240, 250, 60, 25, "Cancel");
   cancel->callback(cancel_callback);
@@ -56,13 +60,16 @@ void show_chart_list() {
   chart_list_window->show();
 }
 
-int load_chart_list(Fl_Browser* browser, const char* filename) {
+ChartReadResult load_chart_list(Fl_Browser* browser, const char* filename) {
   browser->clear();
-  if (filename == nullptr || filename[0] == '\0') return 1;
-  ChartRows rows;
-  if (!read_chart_rows(filename, rows)) return 0;
-  for (const std::string& row : rows) browser->add(row.c_str());
-  return 1;
+  const ChartReadResult result =
+      read_chart_rows(filename, [browser](std::size_t, const char* text) {
+        browser->add(text);
+        return true;
+      });
+  // A file that fails midway lists nothing rather than a part of it.
+  if (result != chart_read_ok) browser->clear();
+  return result;
 }
 
 void open_selected_chart() {

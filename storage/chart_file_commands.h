@@ -1,5 +1,7 @@
 #pragma once
 
+#include "storage/chart_line.h"
+
 class Fl_Browser;
 class Fl_Hold_Browser;
 class Fl_Window;
@@ -11,9 +13,10 @@ extern Fl_Hold_Browser* chart_list;
 // File > Open: the "Select Chart" list of the saved charts.
 void show_chart_list();
 
-// Fills the browser with the rows of the file: 0 when it cannot be opened,
-// else 1 (also for a missing or empty name, which leaves the browser empty).
-int load_chart_list(Fl_Browser* browser, const char* filename);
+// Fills the browser with the rows of the file that hold a line. Any result
+// but chart_read_ok leaves it empty: the file cannot be read, is no regular
+// file, or holds no line.
+ChartReadResult load_chart_list(Fl_Browser* browser, const char* filename);
 
 // Loads the list's current row (the first before any pick) and closes the list.
 void open_selected_chart();

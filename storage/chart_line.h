@@ -16,8 +16,15 @@ enum ChartReadResult : int {
   chart_read_unknown_month,      // columns 23-25 name no month
   chart_read_number_too_large,   // a number that does not fit an int
   chart_read_date_out_of_range,  // a day or year beyond the calendar arithmetic
-  chart_read_file_unreadable,    // the chart file could not be opened
+  chart_read_file_unreadable,    // the chart file could not be opened or read
+  chart_read_not_regular_file,   // a folder, a device or a FIFO: never read
+  chart_read_no_chart,           // the file holds no line at all
 };
+
+// A character of a name or place as the chart file and the printed text show
+// it: a control character (a newline above all) would split the line, or act
+// on a terminal, and stands as a blank.
+char field_character(char c);
 
 // The fixed-column line of the inputs of a chart.
 void write_chart_line(const ChartStateRecord& chart, ChartLine& line);

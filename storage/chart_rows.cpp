@@ -1,38 +1,96 @@
 #include "storage/chart_rows.h"
 
-#include <cstddef>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdio>
+#include <cstring>
 
 namespace {
+
 constexpr int row_capacity = 1024;
+constexpr char byte_order_mark[] = "\xEF\xBB\xBF";
+constexpr std::size_t byte_order_mark_size = sizeof byte_order_mark - 1;
+
+// The file as a stream only when it is a regular file: a FIFO, a device such
+// as /dev/full or a folder would hang the reader, never end or read as empty.
+ChartReadResult open_regular_file(const char* filename, std::FILE*& file) {
+  const int fd = open(filename, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return chart_read_file_unreadable;
+  struct stat info;
+  ChartReadResult result = chart_read_ok;
+  if (fstat(fd, &info) != 0)
+    result = chart_read_file_unreadable;
+  else if (!S_ISREG(info.st_mode))
+    result = chart_read_not_regular_file;
+  else if ((file = fdopen(fd, "r")) == nullptr)
+    result = chart_read_file_unreadable;
+  if (result != chart_read_ok) close(fd);
+  return result;
 }
 
-bool read_chart_rows(const char* filename, ChartRows& rows) {
-  rows.clear();
-  std::FILE* file = std::fopen(filename, "r");
-  if (file == nullptr) return false;
+}  // namespace
+
+ChartReadResult read_chart_rows(const char* filename, const ChartRowTaker& take) {
+  std::FILE* file = nullptr;
+  if (const ChartReadResult opened = open_regular_file(filename, file);
+      opened != chart_read_ok) {
+    return opened;
+  }
   char row[row_capacity];
   int length = 0;
-  for (;;) {
-    int c = std::fgetc(file);
-    if (c == EOF || c == '\n' || c == '\0' || length == row_capacity - 1) {
-      rows.emplace_back(row, length);
-      length = 0;
-      if (c == EOF) break;
-      continue;
+  std::size_t number = 0;
+  bool any_line = false;
+  bool taking = true;
+  auto end_row = [&] {
+    if (length > 0) {
+      row[length] = '\0';
+      any_line = true;
+      taking = take(number, row);
     }
-    row[length++] = static_cast<char>(c);
-  }
+    ++number;
+    length = 0;
+  };
+
+  char block[16384];
+  bool first_block = true;
+  std::size_t count = 0;
+  do {
+    count = std::fread(block, 1, sizeof block, file);
+    std::size_t i = 0;
+    if (first_block && count >= byte_order_mark_size &&
+        std::memcmp(block, byte_order_mark, byte_order_mark_size) == 0) {
+      i = byte_order_mark_size;
+    }
+    first_block = false;
+    for (; i < count && taking; ++i) {
+      const char c = block[i];
+      if (c == '\n' || c == '\0' || length == row_capacity - 1) {
+        if (c == '\n' && length > 0 && row[length - 1] == '\r') --length;
+        end_row();
+        continue;
+      }
+      row[length++] = c;
+    }
+  } while (count == sizeof block && taking);
+  if (taking) end_row();
+
+  const bool read_error = taking && std::ferror(file) != 0;
   std::fclose(file);
-  return true;
+  if (read_error) return chart_read_file_unreadable;
+  return any_line ? chart_read_ok : chart_read_no_chart;
 }
 
 ChartReadResult load_chart_row(const char* filename, int index, ChartStateRecord& chart) {
-  ChartRows rows;
-  if (!read_chart_rows(filename, rows)) return chart_read_file_unreadable;
-  if (index < 0 || static_cast<std::size_t>(index) >= rows.size() ||
-      rows[index].empty()) {
-    return chart_read_no_line;
-  }
-  return read_chart_line(rows[index].c_str(), chart);
+  ChartReadResult result = chart_read_no_line;
+  int seen = 0;
+  const ChartReadResult file_result =
+      read_chart_rows(filename, [&](std::size_t, const char* text) {
+        if (seen++ < index) return true;
+        if (index >= 0) result = read_chart_line(text, chart);
+        return false;
+      });
+  return file_result == chart_read_ok || file_result == chart_read_no_chart ? result
+                                                                            : file_result;
 }

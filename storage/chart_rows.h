@@ -1,22 +1,31 @@
 #pragma once
 
-#include <string>
-#include <vector>
+#include <cstddef>
+#include <functional>
 
 #include "app/chart_state.h"
 #include "storage/chart_line.h"
 
-// The rows of the chart file as the chart list shows them. A row ends at a
-// newline, at a NUL, at the end of the file, or when it holds 1023 characters
-// (the character read then is dropped); the end of the file always ends one
-// more row, so a file that ends in a newline has an empty last row.
-using ChartRows = std::vector<std::string>;
+// Takes one row of the chart file that holds a line: its number among all the
+// rows of the file, empty ones too, from 0, and its text. False stops the
+// reading.
+using ChartRowTaker = std::function<bool(std::size_t row, const char* text)>;
 
-// False when the file cannot be opened for reading; rows is then empty.
-bool read_chart_rows(const char* filename, ChartRows& rows);
+// The rows of the chart file as the list and the printer show them. A row
+// ends at a newline, at a NUL, at the end of the file, or when it holds 1023
+// characters (the character read then is dropped). A UTF-8 byte-order mark
+// opening the file and a carriage return before a newline, as other editors
+// write them, belong to no row. Rows are handed to take one at a time, and
+// only those that hold a line, so memory does not grow with the file.
+//
+// The file is opened without waiting (a FIFO would wait for a writer) and
+// read only when it is a regular file. Gives chart_read_ok,
+// chart_read_file_unreadable, chart_read_not_regular_file, or
+// chart_read_no_chart when no row of the file holds a line.
+ChartReadResult read_chart_rows(const char* filename, const ChartRowTaker& take);
 
-// Reads row index (from 0) of the file, split as read_chart_rows splits it,
-// into the input fields of the chart. An empty row, or an index past the last
-// row, holds no chart and gives chart_read_no_line. The chart is changed only
-// when the result is chart_read_ok.
+// Reads the row that holds a line at index (from 0, counting only such rows,
+// as the list shows them) into the input fields of the chart. An index past
+// the last of them gives chart_read_no_line. The chart is changed only when
+// the result is chart_read_ok.
 ChartReadResult load_chart_row(const char* filename, int index, ChartStateRecord& chart);

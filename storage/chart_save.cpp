@@ -1,35 +1,46 @@
 #include "storage/chart_save.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdio>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
 
 namespace {
 
-// -1 for a file that cannot be cut back, such as a device.
-off_t regular_file_length(std::FILE* file) {
-  struct stat info;
-  if (fstat(fileno(file), &info) != 0 || !S_ISREG(info.st_mode)) return -1;
-  return info.st_size;
+// Held until the file is closed. Every save takes it, from any program, so no
+// other line lands between the length taken and a cut.
+bool lock_file(int fd) {
+  while (flock(fd, LOCK_EX) != 0)
+    if (errno != EINTR) return false;
+  return true;
+}
+
+// One write, so that the line never mixes with another writer's. A failed
+// write is cut back on the open file: cut by name, it could take a line
+// another writer appended meanwhile, or stretch a file put in its place.
+bool write_line(int fd, const char* text) {
+  struct stat before;
+  if (fstat(fd, &before) != 0 || !S_ISREG(before.st_mode)) return false;
+  const std::size_t size = std::strlen(text);
+  if (write(fd, text, size) == static_cast<ssize_t>(size)) return true;
+  if (ftruncate(fd, before.st_size) != 0) return false;  // still just a failed save
+  return false;
 }
 
 }  // namespace
 
 bool append_chart_line(const char* filename, const ChartLine& line) {
-  std::FILE* file = std::fopen(filename, "a");
-  if (file == nullptr) return false;
-  const off_t previous_length = regular_file_length(file);
-
-  bool written = std::fputs(line.text, file) != EOF;
-  // A full disk is reported only when the buffer goes out.
-  written = std::fflush(file) == 0 && written;
-  written = std::ferror(file) == 0 && written;
-  // Closing may try the unwritten rest once more, so the cut comes after it.
-  written = std::fclose(file) == 0 && written;
-
-  if (!written && previous_length >= 0 && truncate(filename, previous_length) != 0) {
-    return false;  // cut failed as well: still just a failed save
-  }
-  return written;
+  // By default a file-size limit ends the program in the middle of the line;
+  // ignored, it is a write that fails like a full disk.
+  std::signal(SIGXFSZ, SIG_IGN);
+  // Without O_NONBLOCK, opening a FIFO waits for a reader.
+  const int fd =
+      open(filename, O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
+  if (fd < 0) return false;
+  const bool written = lock_file(fd) && write_line(fd, line.text);
+  return close(fd) == 0 && written;
 }

@@ -129,6 +129,10 @@ const char* chart_read_message(ChartReadResult result) {
       return "Date out of range in chart line!";
     case chart_read_file_unreadable:
       return "Couldn't open chart file!";
+    case chart_read_not_regular_file:
+      return "Chart file is not a regular file!";
+    case chart_read_no_chart:
+      return "No chart in chart file!";
     case chart_read_ok:
     case chart_read_no_line:
       break;

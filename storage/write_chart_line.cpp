@@ -3,16 +3,18 @@
 
 #include "storage/chart_line.h"
 
+char field_character(char c) {
+  const auto code = static_cast<unsigned char>(c);
+  return code < 0x20 || code == 0x7f ? ' ' : c;
+}
+
 namespace {
 
-// Names and places keep their 23 columns, and a control character (a newline
-// above all) would split the chart over two lines of the file.
+// Names and places keep their 23 columns.
 void copy_field(const char* source, std::size_t source_size, char (&field)[24]) {
   std::size_t n = 0;
-  for (; n < source_size && n < sizeof field - 1 && source[n] != '\0'; ++n) {
-    unsigned char c = static_cast<unsigned char>(source[n]);
-    field[n] = c < 0x20 || c == 0x7f ? ' ' : source[n];
-  }
+  for (; n < source_size && n < sizeof field - 1 && source[n] != '\0'; ++n)
+    field[n] = field_character(source[n]);
   field[n] = '\0';
 }
 

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <nlohmann/json.hpp>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -106,16 +108,38 @@ TEST_F(ChartFilePrint, ALineWithoutAChart) {
   }
 }
 
-TEST_F(ChartFilePrint, AMissingFileAndAnEmptyOne) {
-  const PrintRun missing = run_print({"--file", path("none.vnt")});
-  EXPECT_EQ(missing.status, 1);
-  EXPECT_EQ(missing.out, "");
-  EXPECT_EQ(missing.err,
-            "vantrel-print: " + path("none.vnt") + ": Couldn't open chart file!\n");
+// Mended: a FIFO hung the printer, a folder or a file of no line printed
+// nothing with status 0, a file of NULs took memory for each of its empty
+// rows, and --output naming the chart file, through a link too, replaced it.
+TEST_F(ChartFilePrint, FilesWithoutAChartAndOutputsOverTheChartFile) {
   write_file(path("empty.vnt"), "");
-  const PrintRun empty = run_print({"--format", "json", "--file", path("empty.vnt")});
-  EXPECT_EQ(empty.status, 0);
-  EXPECT_EQ(empty.out + empty.err, "");
+  write_file(path("nuls.vnt"), std::string(1 << 21, '\0'));
+  ASSERT_EQ(mkfifo(path("fifo.vnt").c_str(), 0600), 0);
+  std::filesystem::create_directory(path("folder.vnt"));
+  std::filesystem::create_symlink(charts, path("link.vnt"));
+  const std::string kept = read_file(charts);
+  const std::string not_regular = "Chart file is not a regular file!";
+  const std::string replaces = "--output " + charts + " would replace the chart file";
+  const struct {
+    std::vector<std::string> args;
+    int status;
+    std::string message;
+  } cases[] = {
+      {{"--file", path("none.vnt")}, 1, "Couldn't open chart file!"},
+      {{"--file", path("empty.vnt")}, 1, "No chart in chart file!"},
+      {{"--file", path("nuls.vnt"), "--line", "0"}, 1, "No chart in chart file!"},
+      {{"--file", path("fifo.vnt")}, 1, not_regular},
+      {{"--file", path("folder.vnt")}, 1, not_regular},
+      {{"--file", charts, "--output", charts}, 2, replaces},
+      {{"--file", path("link.vnt"), "--output", charts}, 2, replaces}};
+  for (const auto& c : cases) {
+    const PrintRun run = run_print(c.args);
+    EXPECT_EQ(run.status, c.status) << c.message;
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "vantrel-print: " + c.args[1] + ": " + c.message + "\n")
+        << c.message;
+  }
+  EXPECT_EQ(read_file(charts), kept);
 }
 
 // Hand-edited lines are read as File > Open reads them: a short line's

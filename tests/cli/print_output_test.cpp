@@ -35,14 +35,33 @@ TEST_F(PrintOutputTest, WritesTheWholeReportAndNothingBeside) {
   EXPECT_EQ(folder_entries(), std::vector<std::string>{"chart.txt"});
 }
 
-TEST_F(PrintOutputTest, NewFileGetsTheUsualPermissions) {
-  mode_t mask = umask(022);
-  PrintRun run = run_print(j2000_to(path("chart.txt")));
+// Mended: a file put in the place of a 0600 one became 0644.
+TEST_F(PrintOutputTest, NewFileGetsTheUsualPermissionsAndAnEarlierOneKeepsItsOwn) {
+  const mode_t mask = umask(022);
+  for (const auto& [earlier, mode] : {std::pair(0, 0644), {0600, 0600}, {0755, 0755}}) {
+    std::filesystem::remove(path("chart.txt"));
+    if (earlier != 0) {
+      write_file(path("chart.txt"), "earlier");
+      chmod(path("chart.txt").c_str(), earlier);
+    }
+    PrintRun run = run_print(j2000_to(path("chart.txt")));
+    ASSERT_EQ(run.status, 0) << run.err;
+    struct stat info {};
+    ASSERT_EQ(stat(path("chart.txt").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, static_cast<mode_t>(mode)) << earlier;
+  }
   umask(mask);
-  ASSERT_EQ(run.status, 0) << run.err;
-  struct stat info {};
-  ASSERT_EQ(stat(path("chart.txt").c_str(), &info), 0);
-  EXPECT_EQ(info.st_mode & 0777, 0644u);
+}
+
+// Mended: a name could set or clear the terminal's title, and a newline in
+// --name split the header; they are blanks, as Save writes them.
+TEST(PrintOutputText, ControlCharactersInNamesAndPlacesAreBlanks) {
+  std::vector<std::string> args = j2000;
+  args.insert(args.end(), {"--name", "Two\nlines\x1b]0;title\a", "--place", "A\rB\x7f"});
+  const std::vector<std::string> lines = split_lines(run_print(args).out);
+  ASSERT_GE(lines.size(), 3u);
+  EXPECT_EQ(lines[0], "Two lines ]0;title");
+  EXPECT_EQ(lines[2].substr(0, 5), "A B  ");
 }
 
 // Tests run as root, who may write into read-only folders: a folder that is

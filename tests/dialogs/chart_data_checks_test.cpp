@@ -96,9 +96,11 @@ TEST(ChartDataChecks, EmptyFieldsReadAsZero) {
   EXPECT_EQ(message_of(entries), accepted) << "empty name, time, zone and place pass";
 }
 
-TEST(ChartDataChecks, IntegerFieldsReadAsStrtolBase0) {
-  const std::pair<const char*, long> cases[] = {
-      {"", 0}, {"08", 0}, {"010", 8}, {"0x0A", 10}, {"  -5", -5}, {"12abc", 12}};
+// Mended: read with base 0, "08" was 0 and "077" 63, accepted without a word.
+TEST(ChartDataChecks, IntegerFieldsReadAsDecimal) {
+  const std::pair<const char*, long> cases[] = {{"", 0},      {"08", 8},   {"010", 10},
+                                                {"077", 77},  {"0x0A", 0}, {"  -5", -5},
+                                                {"12abc", 12}};
   for (const auto& [text, value] : cases)
     EXPECT_EQ(read_integer_field(text), value) << text;
 }

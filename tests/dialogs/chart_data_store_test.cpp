@@ -52,9 +52,9 @@ TEST_F(ChartDataStore, SignConventionsAndIntegerTexts) {
   entries.place = std::string(22, 'a') + "\xC3\xA9xyz";
   store_chart_data(entries);
   EXPECT_EQ(inputs_of(ChartState),
-            inputs_of(chart_inputs(thirty.substr(0, 23).c_str(), 3, 8, 1990, 0, 10, 0, 0,
+            inputs_of(chart_inputs(thirty.substr(0, 23).c_str(), 3, 10, 1990, 8, 0, 0, 0,
                                    0, 77, 1, 13, 28, 0, 38, "aaaaaaaaaaaaaaaaaaaaaa")));
-  EXPECT_STREQ(ChartState.date_line, "Mar 8, 1990 00:10 Zone: 00:00");
+  EXPECT_STREQ(ChartState.date_line, "Mar 10, 1990 08:00 Zone: 00:00");
 }
 
 // 0 E 0 keeps its "E" as a negative zero; "+" 00:00 and 0 N 0 are plain zeros.

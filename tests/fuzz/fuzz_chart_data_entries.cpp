@@ -37,9 +37,9 @@ bool is_check_message(const char* message) {
   return false;
 }
 
-// strtol with base 0, as the toolkit's integer field reads itself.
+// strtol in base 10: a leading zero is no octal prefix.
 long field_value(const std::string& text) {
-  return std::strtol(text.c_str(), nullptr, 0);
+  return std::strtol(text.c_str(), nullptr, 10);
 }
 
 bool within(const std::string& text, long low, long high) {

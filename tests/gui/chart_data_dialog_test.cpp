@@ -137,7 +137,7 @@ TEST_F(ChartDataDialog, EditShowsTheChartAndFailedOkOrCancelKeepsIt) {
 
 TEST_F(ChartDataDialog, OkStoresEveryFieldComputesRedrawsAndCloses) {
   show_chart_data_dialog(false);
-  fill({"Typed chart", "Nov", "5", "1990", "7", "05", "-", "5", "30", "Greenwich", "0x10",
+  fill({"Typed chart", "Nov", "5", "1990", "7", "05", "-", "5", "30", "Greenwich", "016",
         "E", "13", "51", "S", "28"});
   ChartState.julian_day = -1;
   for (int& position : ChartState.positions) position = -1;
@@ -157,6 +157,26 @@ TEST_F(ChartDataDialog, OkStoresEveryFieldComputesRedrawsAndCloses) {
   const ChartStateRecord stored = ChartState;
   compute_chart();
   EXPECT_TRUE(chart_state_is(stored)) << "computed when stored";
+}
+
+// Mended: a paste of about 100 KB into Name or Place aborted the program in
+// the toolkit. A paste is taken up to the 23 bytes a name or place keeps.
+TEST_F(ChartDataDialog, LongPasteIsCutToWhatTheFieldKeeps) {
+  show_chart_data_dialog(true);
+  settle();
+  const std::string paste = "Pasted " + std::string(100000, 'x');
+  const struct {
+    Fl_Input* field;
+    int mark;  // the selection runs from here to the end
+    std::string kept;
+  } cases[] = {{name_field, 11, "Known chartPasted xxxxx"},
+               {place_field, 0, "Pasted " + std::string(16, 'x')}};
+  for (const auto& c : cases) {
+    c.field->position(c.field->size(), c.mark);
+    Fl::copy(paste.data(), static_cast<int>(paste.size()), 0);
+    Fl::paste(*c.field, 0);
+    EXPECT_EQ(std::string(c.field->value()), c.kept);
+  }
 }
 
 TEST_F(ChartDataDialog, NowFillsDateAndTimeAndCancelKeepsThemUncomputed) {
