@@ -2,7 +2,10 @@
 
 #include <string>
 
+#include "cli/birth_data.h"
+
 // The chart of ChartState as one line of JSON (newline included) with the
 // keys "name", "place", "date_line", "place_line", "julian_day", "bodies" and
-// "dashas". Doubles read back exactly; bytes that are not UTF-8 become U+FFFD.
-void append_json_report(std::string& out);
+// "dashas", and "basis" when one is shown: where the offset came from.
+// Doubles read back exactly; bytes that are not UTF-8 become U+FFFD.
+void append_json_report(std::string& out, const OffsetBasis* basis = nullptr);

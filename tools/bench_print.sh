@@ -7,7 +7,7 @@ set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$root/build}" && pwd)
-print=$build/cli/vantrel-print
+print=$build/vantrel-print
 work=$(mktemp -d)
 xvfb_pid=""
 app_pid=""

@@ -4,7 +4,7 @@
 # cannot be written, and an earlier file stays as it was.
 set -euo pipefail
 
-PRINT=${VANTREL_BUILD_DIR:?}/cli/vantrel-print
+PRINT=${VANTREL_BUILD_DIR:?}/vantrel-print
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }

@@ -3,7 +3,7 @@
 # the chart widget's own coordinates, for both diagram styles.
 set -euo pipefail
 
-PRINT=${VANTREL_BUILD_DIR:?}/cli/vantrel-print
+PRINT=${VANTREL_BUILD_DIR:?}/vantrel-print
 ARTIFACTS=${VANTREL_ARTIFACTS:-$(mktemp -d)}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
