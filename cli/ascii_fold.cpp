@@ -204,13 +204,17 @@ constexpr unsigned end_folded = first_folded + sizeof LatinBases / sizeof LatinB
 
 }  // namespace
 
+char ascii_lower(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 std::string fold_to_ascii(std::string_view text) {
   std::string folded;
   folded.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
     const auto byte = static_cast<unsigned char>(text[i]);
-    if (byte >= 'A' && byte <= 'Z') {
-      folded += static_cast<char>(byte - 'A' + 'a');
+    if (byte < 0x80) {
+      folded += ascii_lower(static_cast<char>(byte));
       continue;
     }
     // Two-byte UTF-8: a lead byte 110xxxxx and a continuation byte 10xxxxxx.

@@ -8,3 +8,6 @@
 // ("Zürich" and "ZURICH" both give "zurich", "Łódź" gives "lodz", "ß" gives
 // "ss"). Other bytes are kept as they are.
 std::string fold_to_ascii(std::string_view text);
+
+// An ASCII capital in lower case; any other byte as it is.
+char ascii_lower(char c);

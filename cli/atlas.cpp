@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "cli/ascii_fold.h"
 #include "cli/closest_names.h"
@@ -55,8 +54,10 @@ std::string_view ascii_name(const AtlasRow& row) {
   return row[ascii_column].empty() ? row[name_column] : row[ascii_column];
 }
 
+// Equal but for the case of ASCII letters.
 bool same_ascii(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && fold_to_ascii(a) == fold_to_ascii(b);
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [](char x, char y) { return ascii_lower(x) == ascii_lower(y); });
 }
 
 // The ASCII name is compared first, without folding the UTF-8 name.
@@ -143,14 +144,12 @@ PlaceQuery parse_place_query(std::string_view text) {
 bool read_atlas(std::string& atlas, std::string& error) {
   const std::vector<std::string> paths = atlas_candidates();
   for (const std::string& path : paths) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) continue;
-    std::ostringstream text;
-    text << file.rdbuf();
-    if (!file.bad()) {
-      atlas = std::move(text).str();
-      return true;
-    }
+    std::ifstream file(path, std::ios::binary | std::ios::ate);
+    const std::streamoff size = file.tellg();
+    if (!file || size < 0) continue;
+    atlas.resize(static_cast<std::size_t>(size));
+    file.seekg(0);
+    if (file.read(atlas.data(), static_cast<std::streamsize>(atlas.size()))) return true;
   }
   error = "no atlas of places found (tried";
   for (const std::string& path : paths) error += " " + path;

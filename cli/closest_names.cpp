@@ -3,9 +3,7 @@
 #include <algorithm>
 #include <numeric>
 
-namespace {
-char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-}  // namespace
+#include "cli/ascii_fold.h"
 
 int edit_distance(std::string_view a, std::string_view b) {
   // One row of the Levenshtein table at a time.
@@ -16,7 +14,8 @@ int edit_distance(std::string_view a, std::string_view b) {
     row[0] = static_cast<int>(i);
     for (std::size_t j = 1; j <= b.size(); ++j) {
       const int above = row[j];
-      const int replaced = diagonal + (lower(a[i - 1]) == lower(b[j - 1]) ? 0 : 1);
+      const int replaced =
+          diagonal + (ascii_lower(a[i - 1]) == ascii_lower(b[j - 1]) ? 0 : 1);
       row[j] = std::min({above + 1, row[j - 1] + 1, replaced});
       diagonal = above;
     }

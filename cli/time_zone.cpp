@@ -58,7 +58,7 @@ std::string posix_rule_of(const std::string& zone) {
 }
 
 date::local_info local_info_at(const date::time_zone& zone, date::local_seconds local) {
-  const date::local_info listed = zone.get_info(local);
+  date::local_info listed = zone.get_info(local);
   if (listed.result != date::local_info::unique || listed.first.end < beyond_chart_years)
     return listed;
   const std::string rule = posix_rule_of(zone.name());
