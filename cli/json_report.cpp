@@ -29,9 +29,24 @@ Json body_json(int body) {
   entry["retrograde"] = is_retrograde_marked(body);
   return entry;
 }
+
+// The zone's fields are null for an offset that was given.
+Json basis_json(const OffsetBasis& basis) {
+  auto from_zone = [&basis](const std::string& text) {
+    return basis.zone.empty() ? Json(nullptr) : Json(text);
+  };
+  Json entry;
+  entry["zone"] = from_zone(basis.zone);
+  entry["offset"] = utc_offset_text(basis.offset.minutes);
+  entry["source"] = basis_source(basis);
+  entry["abbreviation"] = from_zone(basis.offset.abbreviation);
+  entry["tzdata"] = from_zone(basis.tzdata);
+  return entry;
+}
 }  // namespace
 
-void append_json_report(std::string& out, std::optional<double> on_day) {
+void append_json_report(std::string& out, const OffsetBasis* basis,
+                        std::optional<double> on_day) {
   char place_line[place_line_size];
   format_place_line(place_line);
 
@@ -61,6 +76,7 @@ void append_json_report(std::string& out, std::optional<double> on_day) {
     dashas.push_back(std::move(item));
   }
   chart["dashas"] = std::move(dashas);
+  if (basis != nullptr && basis->shown) chart["basis"] = basis_json(*basis);
 
   const DashaBalance balance = birth_balance(sequence);
   Json balance_json;

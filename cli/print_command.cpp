@@ -7,7 +7,9 @@
 #include "app/version.h"
 #include "chart/compute_chart.h"
 #include "chart/vimshottari.h"
+#include "cli/birth_data.h"
 #include "cli/command_line_chart.h"
+#include "cli/find_places.h"
 #include "cli/json_report.h"
 #include "cli/print_options.h"
 #include "cli/print_output.h"
@@ -17,6 +19,7 @@
 #include "ephemeris/time_and_calendar.h"
 #include "storage/chart_line.h"
 #include "storage/chart_rows.h"
+#include "storage/chart_save.h"
 
 namespace {
 
@@ -59,10 +62,12 @@ bool on_day_in_listing(const PrintOptions& options, const char* where, std::FILE
   return false;
 }
 
-void append_report(std::string& out, const PrintOptions& options, bool first_chart) {
+// The basis of the offset is said for a chart from the command line only.
+void append_report(std::string& out, const PrintOptions& options, bool first_chart,
+                   const OffsetBasis* basis) {
   switch (options.format) {
     case print_json:
-      append_json_report(out, on_day_of(options));
+      append_json_report(out, basis, on_day_of(options));
       break;
     case print_svg:
       append_svg_report(out);
@@ -70,31 +75,75 @@ void append_report(std::string& out, const PrintOptions& options, bool first_cha
     case print_text:
       if (!first_chart) out += '\n';
       append_text_report(out, on_day_of(options));
+      if (basis != nullptr && basis->shown) append_basis_text(out, *basis);
       break;
   }
 }
 
-int print_command_line_chart(const PrintOptions& options, std::FILE* out,
-                             std::FILE* err) {
-  const ChartDataValues values = chart_values_of(options);
-  if (const char* message = check_chart_values(values)) {
+// The Chart Data dialog's checks on the options as they stand.
+bool chart_data_refused(const PrintOptions& options, std::FILE* err) {
+  const char* message = check_chart_values(chart_values_of(options));
+  if (message != nullptr)
     std::fprintf(err, "%s: %s\n", program, one_line(message).c_str());
-    return print_status_refused;
+  return message != nullptr;
+}
+
+int print_command_line_chart(PrintOptions options, std::FILE* out, std::FILE* err) {
+  std::string error;
+  int status = options.city.empty() ? print_status_ok : apply_city(options, error);
+  if (status != print_status_ok) {
+    std::fprintf(err, "%s: %s\n", program, error.c_str());
+    return status;
   }
-  store_chart_values(values);
+  if (chart_data_refused(options, err)) return print_status_refused;
+  // The zone is asked about a date and time that passed the checks.
+  OffsetBasis basis;
+  if (!options.zone.empty() || !options.city.empty()) {
+    status = apply_zone(options, basis, error);
+    if (status != print_status_ok) {
+      std::fprintf(err, "%s: %s\n", program, error.c_str());
+      return status;
+    }
+    if (chart_data_refused(options, err)) return print_status_refused;
+  }
+  store_chart_values(chart_values_of(options));
   ChartState.chart_style = static_cast<std::uint8_t>(options.chart_style);
   compute_chart();
   if (!on_day_in_listing(options, "", err)) return print_status_refused;
 
   std::string report;
-  append_report(report, options, true);
+  append_report(report, options, true, &basis);
   PrintOutput output;
-  if (open_print_output(output, options.output, out)) {
+  bool printed = open_print_output(output, options.output, out);
+  if (printed) {
     write_print_output(output, report);
-    if (finish_print_output(output)) return print_status_ok;
+    printed = finish_print_output(output);
   }
-  std::fprintf(err, "%s: %s\n", program, output.error.c_str());
+  if (!printed) {
+    std::fprintf(err, "%s: %s\n", program, output.error.c_str());
+    return print_status_failed;
+  }
+  if (options.append.empty()) return print_status_ok;
+  // As the window's File > Save: the line reaches the file whole or not at all.
+  ChartLine line;
+  write_chart_line(ChartState, line);
+  if (append_chart_line(options.append.c_str(), line)) return print_status_ok;
+  std::fprintf(err, "%s: %s: the chart could not be appended\n", program,
+               options.append.c_str());
   return print_status_failed;
+}
+
+int print_places(const std::string& text, std::FILE* out, std::FILE* err) {
+  std::string listing;
+  std::string error;
+  const int status = list_places(text, listing, error);
+  if (status != print_status_ok) {
+    std::fprintf(err, "%s: %s\n", program, error.c_str());
+    return status;
+  }
+  std::fputs(listing.c_str(), out);
+  return std::fflush(out) == 0 && std::ferror(out) == 0 ? print_status_ok
+                                                        : print_status_failed;
 }
 
 void report_file(std::FILE* err, const char* file, ChartReadResult result) {
@@ -138,7 +187,7 @@ int print_chart_file_line(const PrintOptions& options, std::FILE* out, std::FILE
   PrintOutput output;
   if (open_print_output(output, options.output, out)) {
     std::string report;
-    append_report(report, options, true);
+    append_report(report, options, true, nullptr);
     write_print_output(output, report);
     if (finish_print_output(output)) return print_status_ok;
   }
@@ -183,7 +232,7 @@ int print_chart_file(const PrintOptions& options, std::FILE* out, std::FILE* err
           return true;
         }
         report.clear();
-        append_report(report, options, first_chart);
+        append_report(report, options, first_chart, nullptr);
         first_chart = false;
         write_print_output(output, report);
         return !output.failed;
@@ -217,6 +266,7 @@ int run_print_command(int argc, const char* const* argv, std::FILE* out, std::FI
     std::fprintf(out, "%s %s\n", program, program_version);
     return std::fflush(out) == 0 ? print_status_ok : print_status_failed;
   }
+  if (!options.find.empty()) return print_places(options.find, out, err);
   if (!options.chart_file.empty()) return print_chart_file(options, out, err);
   return print_command_line_chart(options, out, err);
 }

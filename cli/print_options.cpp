@@ -1,5 +1,6 @@
 #include "cli/print_options.h"
 
+#include <cstdio>
 #include <cstring>
 
 #include "ephemeris/time_and_calendar.h"
@@ -8,11 +9,12 @@ const char* const print_usage_text =
     "usage: vantrel-print [--format text|json|svg] [--style south|north] [--output "
     "FILE]\n"
     "                     [--on YYYY-MM-DD] --date YYYY-MM-DD --time HH:MM\n"
-    "                     [--utc-offset +HH:MM]\n"
-    "                     [--lon DDD{E|W}MM] [--lat DD{N|S}MM] [--name TEXT] [--place "
-    "TEXT]\n"
+    "                     [--utc-offset +HH:MM | --zone NAME] [--fold earlier|later]\n"
+    "                     [--city TEXT] [--lon DDD{E|W}MM] [--lat DD{N|S}MM]\n"
+    "                     [--name TEXT] [--place TEXT] [--append CHARTS]\n"
     "       vantrel-print [--format ...] [--style ...] [--output FILE] [--on ...]\n"
     "                     --file CHARTS [--line N]\n"
+    "       vantrel-print --find TEXT\n"
     "       vantrel-print --help | --version\n";
 
 const char* const print_help_text =
@@ -26,17 +28,27 @@ const char* const print_help_text =
     "  --time HH:MM            local clock time\n"
     "  --utc-offset +HH:MM     local time minus Universal Time, east positive\n"
     "                          (India is +05:30; default 00:00)\n"
+    "  --zone NAME             IANA time zone, e.g. Asia/Kolkata: the offset in force\n"
+    "                          at the local date and time, from the system's tzdata\n"
+    "  --fold earlier|later    the offset for a local time that happened twice\n"
+    "  --city TEXT             longitude, latitude and zone from the atlas: Name,\n"
+    "                          \"Name, CC\" or \"Name, Region, CC\" (\"Springfield, MO, "
+    "US\")\n"
     "  --lon DDD{E|W}MM        longitude, e.g. 077E13 (default 000W00)\n"
     "  --lat DD{N|S}MM         latitude, e.g. 28N38 (default 00N00)\n"
     "  --name TEXT             chart name, at most 23 bytes kept\n"
     "  --place TEXT            place name, at most 23 bytes kept\n"
+    "  --append CHARTS         then append the chart to a chart file, as File > Save\n"
     "  --file CHARTS           print the charts of a Vantrel chart file\n"
     "  --line N                only line N of it, counted from 0 (needed for svg)\n"
     "  --on YYYY-MM-DD         also name the dasha period running at 0:00 UT that day\n"
+    "  --find TEXT             list the atlas's places matching TEXT; no chart\n"
     "  --help                  this text\n"
     "  --version               the program's version\n"
     "\n"
-    "Exit status: 0 printed, 1 a chart line or the output failed, 2 refused options.\n";
+    "Exit status: 0 printed, 1 a chart line, a file or the output failed, 2 refused\n"
+    "options or values.\n"
+    "The atlas: GeoNames (geonames.org), places of 15000 people or more, CC BY 4.0.\n";
 
 namespace {
 
@@ -104,8 +116,33 @@ bool parse_angle(const char* text, char first_side, char second_side,
   return true;
 }
 
+// The reverse of parse_angle.
+std::string angle_text(const char* format, const SexagesimalValue& value, char first_side,
+                       char second_side) {
+  char text[32];
+  std::snprintf(text, sizeof text, format, value.whole,
+                value.east_or_south ? second_side : first_side, value.sixtieths);
+  return text;
+}
+
 bool parse_line_number(const char* text, int& line) {
   return take_digits(text, line) && *text == '\0';
+}
+
+bool parse_fold(const char* text, ZoneFold& fold) {
+  if (std::strcmp(text, "earlier") == 0)
+    fold = fold_earlier;
+  else if (std::strcmp(text, "later") == 0)
+    fold = fold_later;
+  else
+    return false;
+  return true;
+}
+
+// A text option that an empty value would leave unset.
+bool take_text(const char* text, std::string& value) {
+  value = text;
+  return !value.empty();
 }
 
 struct OptionValue {
@@ -127,6 +164,11 @@ const OptionValue ValueOptions[] = {
     {"--file", "a chart file name"},
     {"--line", "a line number from 0"},
     {"--on", "a calendar date YYYY-MM-DD"},
+    {"--zone", "a time-zone name, e.g. Asia/Kolkata"},
+    {"--fold", "earlier or later"},
+    {"--city", "a place name"},
+    {"--find", "a place name"},
+    {"--append", "a chart file name"},
 };
 
 bool apply_value(const char* name, const char* value, PrintOptions& options) {
@@ -168,31 +210,45 @@ bool apply_value(const char* name, const char* value, PrintOptions& options) {
     options.has_time = parse_clock(value, options.hour, options.minute);
     return options.has_time;
   }
-  if (std::strcmp(name, "--utc-offset") == 0)
-    return parse_utc_offset(value, options.utc_offset);
-  if (std::strcmp(name, "--lon") == 0)
-    return parse_angle(value, 'W', 'E', options.longitude);
-  if (std::strcmp(name, "--lat") == 0)
-    return parse_angle(value, 'N', 'S', options.latitude);
+  if (std::strcmp(name, "--utc-offset") == 0) {
+    options.has_utc_offset = parse_utc_offset(value, options.utc_offset);
+    return options.has_utc_offset;
+  }
+  if (std::strcmp(name, "--lon") == 0) {
+    options.has_longitude = parse_angle(value, 'W', 'E', options.longitude);
+    return options.has_longitude;
+  }
+  if (std::strcmp(name, "--lat") == 0) {
+    options.has_latitude = parse_angle(value, 'N', 'S', options.latitude);
+    return options.has_latitude;
+  }
   if (std::strcmp(name, "--name") == 0) {
     options.name = value;
     return true;
   }
   if (std::strcmp(name, "--place") == 0) {
     options.place = value;
+    options.has_place = true;
     return true;
   }
-  if (std::strcmp(name, "--file") == 0) {
-    options.chart_file = value;
-    return !options.chart_file.empty();
-  }
+  if (std::strcmp(name, "--file") == 0) return take_text(value, options.chart_file);
+  if (std::strcmp(name, "--zone") == 0) return take_text(value, options.zone);
+  if (std::strcmp(name, "--fold") == 0) return parse_fold(value, options.fold);
+  if (std::strcmp(name, "--city") == 0) return take_text(value, options.city);
+  if (std::strcmp(name, "--find") == 0) return take_text(value, options.find);
+  if (std::strcmp(name, "--append") == 0) return take_text(value, options.append);
   return parse_line_number(value, options.line);
 }
 
 // Combinations that no single chart source can satisfy.
 bool check_combination(const PrintOptions& options, bool chart_option_given,
-                       std::string& error) {
+                       int options_given, std::string& error) {
   if (options.help || options.version) return true;
+  if (!options.find.empty()) {
+    if (options_given == 1) return true;
+    error = "--find lists places and computes no chart: no other option with it";
+    return false;
+  }
   if (options.has_on && options.format == print_svg) {
     error = "--on answers in text or json, not in a picture";
     return false;
@@ -201,7 +257,7 @@ bool check_combination(const PrintOptions& options, bool chart_option_given,
     if (chart_option_given) {
       error =
           "--file takes the charts from the file: no --date, --time, --utc-offset, "
-          "--lon, --lat, --name or --place with it";
+          "--zone, --fold, --city, --lon, --lat, --name, --place or --append with it";
       return false;
     }
     if (options.format == print_svg && options.line < 0) {
@@ -218,15 +274,32 @@ bool check_combination(const PrintOptions& options, bool chart_option_given,
     error = options.has_date ? "missing --time" : "missing --date";
     return false;
   }
+  if (!options.zone.empty() && options.has_utc_offset) {
+    error = "--zone and --utc-offset exclude each other: give one";
+    return false;
+  }
+  if (options.fold != fold_refused && options.zone.empty() && options.city.empty()) {
+    error = "--fold needs --zone or --city";
+    return false;
+  }
   return true;
 }
 
 }  // namespace
 
+std::string latitude_text(const SexagesimalValue& latitude) {
+  return angle_text("%02d%c%02d", latitude, 'N', 'S');
+}
+
+std::string longitude_text(const SexagesimalValue& longitude) {
+  return angle_text("%03d%c%02d", longitude, 'W', 'E');
+}
+
 ParseOutcome parse_print_options(int argc, const char* const* argv, PrintOptions& options,
                                  std::string& error) {
   options = PrintOptions{};
   bool chart_option_given = false;
+  int options_given = 0;
   for (int i = 1; i < argc; ++i) {
     std::string argument = argv[i];
     if (argument == "--help") {
@@ -265,10 +338,14 @@ ParseOutcome parse_print_options(int argc, const char* const* argv, PrintOptions
       error = name + ": expected " + option->expected + ", not '" + value + "'";
       return parse_refused;
     }
+    ++options_given;
     static const char* const ChartOptions[] = {
-        "--date", "--time", "--utc-offset", "--lon", "--lat", "--name", "--place"};
+        "--date", "--time", "--utc-offset", "--zone",  "--fold",  "--city",
+        "--lon",  "--lat",  "--name",       "--place", "--append"};
     for (const char* chart_option : ChartOptions)
       if (name == chart_option) chart_option_given = true;
   }
-  return check_combination(options, chart_option_given, error) ? parse_ok : parse_refused;
+  return check_combination(options, chart_option_given, options_given, error)
+             ? parse_ok
+             : parse_refused;
 }

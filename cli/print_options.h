@@ -4,6 +4,9 @@
 
 enum PrintFormat : int { print_text = 0, print_json, print_svg };
 
+// Which of the two offsets a local time that happened twice takes.
+enum ZoneFold : int { fold_refused = 0, fold_earlier, fold_later };
+
 // A time, zone or coordinate as typed: whole units, sixtieths and the side
 // (east, south, or ahead of Universal Time).
 struct SexagesimalValue {
@@ -28,6 +31,17 @@ struct PrintOptions {
   SexagesimalValue latitude;    // east_or_south: south
   std::string name;
   std::string place;
+  // Which of the values above were typed: those win over the atlas's.
+  bool has_utc_offset = false;
+  bool has_longitude = false;
+  bool has_latitude = false;
+  bool has_place = false;
+
+  std::string zone;  // IANA time-zone name; empty: none
+  ZoneFold fold = fold_refused;
+  std::string city;    // atlas query for the coordinates and zone
+  std::string find;    // atlas query to list, no chart
+  std::string append;  // chart file to append the chart to
 
   bool has_on = false;  // --on: the dasha period running on this date
   int on_year = 0, on_month = 0, on_day = 0;
@@ -38,6 +52,10 @@ struct PrintOptions {
   bool help = false;
   bool version = false;
 };
+
+// A value as --lat and --lon take it: 28N38, 077E13.
+std::string latitude_text(const SexagesimalValue& latitude);
+std::string longitude_text(const SexagesimalValue& longitude);
 
 enum ParseOutcome : int { parse_ok = 0, parse_refused };
 

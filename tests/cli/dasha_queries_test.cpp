@@ -26,7 +26,7 @@ TEST(DashaQueries, AgreeWithTheListingOnRandomCharts) {
     const double on = std::floor(std::uniform_real_distribution<double>(
         ChartState.julian_day + 1, sequence.end_day)(random));
     std::string line;
-    append_json_report(line, on);
+    append_json_report(line, nullptr, on);
     const auto chart = nlohmann::json::parse(line);
     const auto& dashas = chart["dashas"];
     SCOPED_TRACE(line);
@@ -51,7 +51,9 @@ TEST(DashaQueries, AgreeWithTheListingOnRandomCharts) {
     EXPECT_EQ(running["major"], dashas[i]["major"]);
     EXPECT_EQ(running["sub"], dashas[i]["sub"]);
     EXPECT_EQ(running["start_date"], dashas[i]["date"]);
-    if (i + 1 < dashas.size()) EXPECT_EQ(running["end_date"], dashas[i + 1]["date"]);
+    if (i + 1 < dashas.size()) {
+      EXPECT_EQ(running["end_date"], dashas[i + 1]["date"]);
+    }
   }
 }
 

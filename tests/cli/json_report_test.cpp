@@ -25,7 +25,7 @@ std::vector<std::string> keys_of(const json& object) {
 
 json report_of_chart_state() {
   std::string line;
-  append_json_report(line, std::nullopt);
+  append_json_report(line, nullptr, std::nullopt);
   EXPECT_FALSE(line.empty());
   EXPECT_EQ(line.back(), '\n');
   EXPECT_EQ(line.find('\n'), line.size() - 1) << "one chart, one line";

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "cli/print_options.h"
 #include "app/version.h"
+#include "cli/print_options.h"
 #include "print_run.h"
 
 namespace {
@@ -116,8 +116,10 @@ TEST(PrintChecks, MalformedCommandLinesShowTheUsage) {
       {words("--time 12:00"), "missing --date"},
       {words("--date 2000-01-01"), "missing --time"},
       {words("--file charts.vnt --date 2000-01-01"),
-       "--file takes the charts from the file: no --date, --time, --utc-offset, --lon, "
-       "--lat, --name or --place with it"},
+       "--file takes the charts from the file: no --date, --time, --utc-offset, --zone, "
+       "--fold, --city, --lon, --lat, --name, --place or --append with it"},
+      {words("--find Delhi --date 2000-01-01"),
+       "--find lists places and computes no chart: no other option with it"},
       {words("--file charts.vnt --format svg"),
        "--format svg draws one chart: give --line with --file"},
   };

@@ -42,6 +42,7 @@ version=$("$prefix/bin/vantrel-print" --version)
 "$prefix/bin/vantrel-print" --format json --date 2000-01-01 --time 12:00 |
   python3 -c 'import json, sys; assert len(json.load(sys.stdin)["bodies"]) == 10' ||
   fail "installed vantrel-print printed no chart"
+[ -f "$prefix/share/vantrel/places.tsv" ] || fail "no atlas of places"
 # The printer needs no display and no toolkit library.
 if ldd "$prefix/bin/vantrel-print" | grep -Eq 'libfltk|libX11'; then
   fail "vantrel-print links the toolkit"

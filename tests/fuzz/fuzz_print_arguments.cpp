@@ -1,7 +1,8 @@
 // vantrel-print's argument parsing on any command line: every argument list
 // is either refused with a reason or parsed into values the printer can take.
 // A parsed chart from the command line is then printed whole (to /dev/null);
-// --file and --output are parsed but not followed, since they name real files.
+// --file, --output and --append are parsed but not followed, since they name
+// real files.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -61,7 +62,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz_require(value->whole >= 0 && value->sixtieths >= 0, "negative part of a value");
   }
 
-  if (!options.output.empty() || !options.chart_file.empty()) return 0;
+  if (!options.output.empty() || !options.chart_file.empty() || !options.append.empty())
+    return 0;
   const int status = run_print_command(argc, argv.data(), discard, discard);
   fuzz_require(status == print_status_ok || status == print_status_refused,
                "a command-line chart neither printed nor refused");

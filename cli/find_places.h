@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+#include "cli/atlas.h"
+
+// One line for a place, as --find lists it and --city lists several:
+// "Springfield, MO, US  37N13 093W18  America/Chicago  166810".
+std::string place_listing_line(const AtlasPlace& place);
+
+// The one atlas place that --city TEXT names, as a print status: refused
+// when several match (error lists them, most populous first) or none (error
+// gives the nearest names), failed when the atlas cannot be read.
+int find_one_place(const std::string& text, AtlasPlace& place, std::string& error);
+
+// --find TEXT: the matching places, one line each, most populous first; a
+// print status as find_one_place's for none.
+int list_places(const std::string& text, std::string& listing, std::string& error);

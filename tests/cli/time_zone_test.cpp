@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "print_run.h"
+
+namespace {
+
+// "ZONE DATE TIME [more options]": a chart in Delhi with the zone's offset.
+std::vector<std::string> zone_chart(const std::string& words) {
+  std::istringstream in(words);
+  std::vector<std::string> args{"--lon", "077E13", "--lat", "28N38"};
+  for (const char* option : {"--zone", "--date", "--time"}) {
+    args.push_back(option);
+    in >> args.emplace_back();
+  }
+  for (std::string word; in >> word;) args.push_back(word);
+  return args;
+}
+
+// The offset in force that day, from the zone's history: the chart is the
+// one --utc-offset gives with that offset, and the line under it says where
+// the offset came from.
+TEST(TimeZones, TheOffsetInForceThatDay) {
+  const struct {
+    const char* chart;
+    std::string said;  // the line under the chart, before the tzdata version
+  } cases[] = {
+      // India's war time, and its end.
+      {"Asia/Kolkata 1944-06-01 06:00", "+06:30 from Asia/Kolkata (+0630)"},
+      {"Asia/Kolkata 1945-10-16 06:00", "+05:30 from Asia/Kolkata (IST)"},
+      // Summer time from the second Sunday of March since 2007, April before.
+      {"America/Los_Angeles 2006-03-22 10:00", "-08:00 from America/Los_Angeles (PST)"},
+      {"America/Los_Angeles 2007-03-22 10:00", "-07:00 from America/Los_Angeles (PDT)"},
+      {"Europe/London 1941-06-01 12:00", "+02:00 from Europe/London (BDST)"},
+      {"America/New_York 2021-11-07 01:30 --fold earlier",
+       "-04:00 from America/New_York (EDT)"},
+      {"America/New_York 2021-11-07 01:30 --fold later",
+       "-05:00 from America/New_York (EST)"},
+      // Past the changes listed in the files: the zone's rule goes on.
+      {"America/New_York 2050-07-01 12:00", "-04:00 from America/New_York (EDT)"},
+      // Before India's first standard time: Delhi's own, 77°13' / 15 = 5:08:52.
+      {"Asia/Kolkata 1850-06-01 06:00",
+       "+05:09, local mean time at 077E13 (Asia/Kolkata gives LMT)"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.chart);
+    std::vector<std::string> args = zone_chart(c.chart);
+    const PrintRun run = run_print(args);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::size_t last_line = run.out.rfind('\n', run.out.size() - 2) + 1;
+    EXPECT_EQ(run.out.substr(last_line).rfind("UTC offset " + c.said + ", tzdata 20", 0),
+              0u)
+        << run.out.substr(last_line);
+    args.resize(10);  // no --fold
+    args[4] = "--utc-offset";
+    args[5] = c.said.substr(0, 6);
+    EXPECT_EQ(run_print(args).out, run.out.substr(0, last_line));
+  }
+  // Delhi's ascendant that morning; +05:30 would give 25Ta22.
+  EXPECT_NE(run_print(zone_chart("Asia/Kolkata 1944-06-01 06:00")).out.find("As   9Ta58"),
+            std::string::npos);
+}
+
+TEST(TimeZones, TimesAndZonesThatCannotBeCharted) {
+  const struct {
+    std::vector<std::string> args;
+    const char* message;
+  } cases[] = {
+      {zone_chart("America/New_York 2021-11-07 01:30"),
+       "2021-11-07 01:30 in America/New_York happened twice, at -04:00 (EDT) and then at "
+       "-05:00 (EST): choose with --fold earlier or --fold later\n"},
+      {zone_chart("America/New_York 2021-03-14 02:30"),
+       "2021-03-14 02:30 in America/New_York never happened: the clocks went forward "
+       "from "
+       "02:00 to 03:00, -05:00 (EST) to -04:00 (EDT)\n"},
+      {zone_chart("Pacific/Chatham 2021-01-01 12:00"),
+       "Pacific/Chatham gives +13:45 (+1345) at 2021-01-01 12:00: a chart holds offsets "
+       "up "
+       "to 12:59\n"},
+      {zone_chart("asia/kolkatta 2021-01-01 12:00"),
+       "unknown time zone \"asia/kolkatta\"; nearest: Asia/Kolkata,"},
+      {zone_chart("UTC 2021-01-01 12:00 --utc-offset +01:00"),
+       "--zone and --utc-offset exclude each other: give one\n"},
+      {{"--fold", "later", "--date", "2021-01-01", "--time", "12:00"},
+       "--fold needs --zone or --city\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.message);
+    const PrintRun run = run_print(c.args);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err.rfind(std::string("vantrel-print: ") + c.message, 0), 0u)
+        << run.err;
+  }
+}
+
+}  // namespace
