@@ -3,12 +3,12 @@
 #include <string>
 
 #include "app/chart_state.h"
+#include "app/version.h"
 #include "chart/compute_chart.h"
 #include "cli/command_line_chart.h"
 #include "cli/json_report.h"
 #include "cli/print_options.h"
 #include "cli/print_output.h"
-#include "app/version.h"
 #include "cli/svg_canvas.h"
 #include "cli/text_report.h"
 #include "dialogs/chart_data_entries.h"
@@ -18,6 +18,7 @@
 namespace {
 
 constexpr const char* program = "vantrel-print";
+constexpr std::size_t output_block_size = 1 << 16;
 
 // The dialog's messages break their line for the alert box; one line here.
 std::string one_line(const char* message) {
@@ -112,11 +113,15 @@ int print_chart_file(const PrintOptions& options, std::FILE* out, std::FILE* err
       continue;
     }
     compute_chart();
-    report.clear();
     append_report(report, options.format, first_chart);
     first_chart = false;
-    write_print_output(output, report);
+    // Charts go out in blocks of many, not in a write or two each.
+    if (report.size() >= output_block_size) {
+      write_print_output(output, report);
+      report.clear();
+    }
   }
+  write_print_output(output, report);
   if (!finish_print_output(output)) {
     std::fprintf(err, "%s: %s\n", program, output.error.c_str());
     return print_status_failed;
