@@ -5,6 +5,7 @@
 #include "app/chart_state.h"
 #include "app/version.h"
 #include "chart/compute_chart.h"
+#include "cli/cairo_canvas.h"
 #include "cli/command_line_chart.h"
 #include "cli/json_report.h"
 #include "cli/print_options.h"
@@ -28,19 +29,26 @@ std::string one_line(const char* message) {
   return line;
 }
 
-void append_report(std::string& out, PrintFormat format, bool first_chart) {
-  switch (format) {
+// nullptr once appended, else why the picture could not be drawn.
+const char* append_report(std::string& out, const PrintOptions& options,
+                          bool first_chart) {
+  switch (options.format) {
     case print_json:
       append_json_report(out);
       break;
     case print_svg:
       append_svg_report(out);
       break;
+    case print_png:
+      return append_png_report(out, options.scale);
+    case print_pdf:
+      return append_pdf_report(out);
     case print_text:
       if (!first_chart) out += '\n';
       append_text_report(out);
       break;
   }
+  return nullptr;
 }
 
 int print_command_line_chart(const PrintOptions& options, std::FILE* out,
@@ -55,7 +63,10 @@ int print_command_line_chart(const PrintOptions& options, std::FILE* out,
   compute_chart();
 
   std::string report;
-  append_report(report, options.format, true);
+  if (const char* failure = append_report(report, options, true)) {
+    std::fprintf(err, "%s: cannot draw the chart: %s\n", program, failure);
+    return print_status_failed;
+  }
   PrintOutput output;
   if (open_print_output(output, options.output, out)) {
     write_print_output(output, report);
@@ -113,7 +124,12 @@ int print_chart_file(const PrintOptions& options, std::FILE* out, std::FILE* err
       continue;
     }
     compute_chart();
-    append_report(report, options.format, first_chart);
+    if (const char* failure = append_report(report, options, first_chart)) {
+      std::fprintf(err, "%s: %s: line %zu: cannot draw the chart: %s\n", program, file,
+                   row, failure);
+      abandon_print_output(output);
+      return print_status_failed;
+    }
     first_chart = false;
     // Charts go out in blocks of many, not in a write or two each.
     if (report.size() >= output_block_size) {

@@ -3,9 +3,10 @@
 #include <cstring>
 
 const char* const print_usage_text =
-    "usage: vantrel-print [--format text|json|svg] [--style south|north] [--output "
-    "FILE]\n"
-    "                     --date YYYY-MM-DD --time HH:MM [--utc-offset +HH:MM]\n"
+    "usage: vantrel-print [--format text|json|svg|png|pdf] [--scale N] [--style "
+    "south|north]\n"
+    "                     [--output FILE] --date YYYY-MM-DD --time HH:MM [--utc-offset "
+    "+HH:MM]\n"
     "                     [--lon DDD{E|W}MM] [--lat DD{N|S}MM] [--name TEXT] [--place "
     "TEXT]\n"
     "       vantrel-print [--format ...] [--style ...] [--output FILE] --file CHARTS "
@@ -16,7 +17,9 @@ const char* const print_help_text =
     "Prints a sidereal chart as the Vantrel window draws it: header, house diagram,\n"
     "planet table, navamsha signs and Vimshottari dashas.\n"
     "\n"
-    "  --format text|json|svg  text (default), JSON Lines, or an SVG picture\n"
+    "  --format FORMAT         text (default), json (JSON Lines), or a picture:\n"
+    "                          svg, png or pdf (png and pdf need --output)\n"
+    "  --scale N               png pixels per window pixel, 1 to 4 (default 1)\n"
     "  --style south|north     house diagram style (default south)\n"
     "  --output FILE           write FILE, replaced whole only when complete\n"
     "  --date YYYY-MM-DD       civil date, years 1600 to 2400\n"
@@ -28,11 +31,14 @@ const char* const print_help_text =
     "  --name TEXT             chart name, at most 23 bytes kept\n"
     "  --place TEXT            place name, at most 23 bytes kept\n"
     "  --file CHARTS           print the charts of a Vantrel chart file\n"
-    "  --line N                only line N of it, counted from 0 (needed for svg)\n"
+    "  --line N                only line N of it, counted from 0 (needed for\n"
+    "                          the pictures)\n"
     "  --help                  this text\n"
     "  --version               the program's version\n"
     "\n"
     "Exit status: 0 printed, 1 a chart line or the output failed, 2 refused options.\n";
+
+const char* const PrintFormatNames[5] = {"text", "json", "svg", "png", "pdf"};
 
 namespace {
 
@@ -94,8 +100,8 @@ bool parse_angle(const char* text, char first_side, char second_side,
   return true;
 }
 
-bool parse_line_number(const char* text, int& line) {
-  return take_digits(text, line) && *text == '\0';
+bool parse_whole_number(const char* text, int& value) {
+  return take_digits(text, value) && *text == '\0';
 }
 
 struct OptionValue {
@@ -104,7 +110,8 @@ struct OptionValue {
 };
 
 const OptionValue ValueOptions[] = {
-    {"--format", "text, json or svg"},
+    {"--format", "text, json, svg, png or pdf"},
+    {"--scale", "1, 2, 3 or 4"},
     {"--style", "south or north"},
     {"--output", "a file name"},
     {"--date", "YYYY-MM-DD with a month from 01 to 12"},
@@ -120,15 +127,18 @@ const OptionValue ValueOptions[] = {
 
 bool apply_value(const char* name, const char* value, PrintOptions& options) {
   if (std::strcmp(name, "--format") == 0) {
-    if (std::strcmp(value, "text") == 0)
-      options.format = print_text;
-    else if (std::strcmp(value, "json") == 0)
-      options.format = print_json;
-    else if (std::strcmp(value, "svg") == 0)
-      options.format = print_svg;
-    else
-      return false;
-    return true;
+    for (int format = print_text; format <= print_pdf; ++format) {
+      if (std::strcmp(value, PrintFormatNames[format]) == 0) {
+        options.format = static_cast<PrintFormat>(format);
+        return true;
+      }
+    }
+    return false;
+  }
+  if (std::strcmp(name, "--scale") == 0) {
+    options.has_scale = true;
+    return parse_whole_number(value, options.scale) && options.scale >= 1 &&
+           options.scale <= 4;
   }
   if (std::strcmp(name, "--style") == 0) {
     if (std::strcmp(value, "south") == 0)
@@ -169,7 +179,7 @@ bool apply_value(const char* name, const char* value, PrintOptions& options) {
     options.chart_file = value;
     return !options.chart_file.empty();
   }
-  return parse_line_number(value, options.line);
+  return parse_whole_number(value, options.line);
 }
 
 // Combinations that no single chart source can satisfy.
@@ -183,12 +193,22 @@ bool check_combination(const PrintOptions& options, bool chart_option_given,
           "--lon, --lat, --name or --place with it";
       return false;
     }
-    if (options.format == print_svg && options.line < 0) {
-      error = "--format svg draws one chart: give --line with --file";
+    if (options.format >= print_svg && options.line < 0) {  // a picture
+      error = std::string("--format ") + PrintFormatNames[options.format] +
+              " draws one chart: give --line with --file";
       return false;
     }
-    return true;
   }
+  if (is_binary_format(options.format) && options.output.empty()) {
+    error = std::string("--format ") + PrintFormatNames[options.format] +
+            " writes binary data: give --output FILE";
+    return false;
+  }
+  if (options.has_scale && options.format != print_png) {
+    error = "--scale is for --format png";
+    return false;
+  }
+  if (!options.chart_file.empty()) return true;
   if (options.line >= 0) {
     error = "--line needs --file";
     return false;

@@ -8,9 +8,10 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${VANTREL_BUILD:-$root/build}
 
 build_packages=(g++ cmake make pkg-config libfltk1.3-dev fonts-dejavu-core
-                googletest libgtest-dev libbenchmark-dev python3 nlohmann-json3-dev)
+                googletest libgtest-dev libbenchmark-dev python3 nlohmann-json3-dev
+                libcairo2-dev)
 test_packages=(xvfb xauth xdotool x11-utils imagemagick time desktop-file-utils
-               clang libclang-rt-14-dev valgrind clang-tidy cppcheck gcovr)
+               clang libclang-rt-14-dev valgrind clang-tidy cppcheck gcovr poppler-utils)
 
 case "$mode" in
   run) wanted=("${build_packages[@]}") ;;
