@@ -1,17 +1,16 @@
 // body_positions for one moment against a loop that makes only the same
 // sin and cos calls on the same arguments: the difference is what the
-// ephemeris costs beyond its trigonometry.
+// ephemeris costs beyond its trigonometry. Then the same call over moments
+// spread across the chart's years, where the series cost more than near 2000.
 
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <cmath>
 #include <cstdio>
-#include <map>
-#include <string>
 #include <vector>
 
 #include "app/chart_state.h"
+#include "bench/median_reporter.h"
 #include "ephemeris/body_positions.h"
 #include "ephemeris/lunar_tables.h"
 #include "ephemeris/moon_and_node.h"
@@ -112,6 +111,28 @@ void BM_body_positions(benchmark::State& state) {
 }
 BENCHMARK(BM_body_positions)->Repetitions(7)->ReportAggregatesOnly(true);
 
+// The same call over 800 moments spread evenly from 1600 to 2400 (t from -4
+// to 4 centuries), visited out of order: the series cost depends on t.
+void BM_body_positions_spread(benchmark::State& state) {
+  constexpr int moment_count = 800;
+  std::vector<double> moments;
+  for (int i = 0; i < moment_count; ++i)
+    moments.push_back(-4.0 + 8.0 * ((i * 37 % moment_count) + 0.5) / moment_count);
+  double longitudes[body_count] = {};
+  double motions[body_count] = {};
+  std::size_t next = 0;
+  for (auto _ : state) {
+    double t = moments[next];
+    next = next + 1 == moments.size() ? 0 : next + 1;
+    benchmark::DoNotOptimize(t);
+    body_positions(t, longitudes, motions);
+    benchmark::DoNotOptimize(longitudes);
+    benchmark::DoNotOptimize(motions);
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_body_positions_spread)->Repetitions(7)->ReportAggregatesOnly(true);
+
 void BM_trig_calls_only(benchmark::State& state) {
   const TrigArguments& arguments = chart_arguments();
   const double* cos_args = arguments.cos_args.data();
@@ -131,45 +152,27 @@ void BM_trig_calls_only(benchmark::State& state) {
 }
 BENCHMARK(BM_trig_calls_only)->Repetitions(7)->ReportAggregatesOnly(true);
 
-// Prints as usual and keeps each benchmark's median CPU time for the ratio
-// (the single run's time when there are no repetitions).
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  RatioReporter()
-      : ConsoleReporter(isatty(fileno(stdout)) ? OO_ColorTabular : OO_Tabular) {}
-
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    for (const Run& run : runs) {
-      if (run.error_occurred) continue;
-      const std::string& name = run.run_name.function_name;
-      if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
-        cpu_ns[name] = run.GetAdjustedCPUTime();
-      } else if (run.run_type == Run::RT_Iteration && run.repetitions <= 1) {
-        cpu_ns[name] = run.GetAdjustedCPUTime();
-      }
-    }
-  }
-  std::map<std::string, double> cpu_ns;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  RatioReporter reporter;
+  MedianReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
-  const auto positions = reporter.cpu_ns.find("BM_body_positions");
-  const auto trig = reporter.cpu_ns.find("BM_trig_calls_only");
-  if (positions != reporter.cpu_ns.end() && trig != reporter.cpu_ns.end()) {
+  double positions = 0;
+  double trig = 0;
+  if (reporter.pair("BM_body_positions", "BM_trig_calls_only", positions, trig)) {
     std::printf(
         "\nbody_positions %.0f ns; its %zu sin and cos calls alone %.0f ns; ratio %.3f "
         "(target at most 1.3)\n",
-        positions->second,
-        chart_arguments().cos_args.size() + chart_arguments().sin_args.size(),
-        trig->second, positions->second / trig->second);
+        positions, chart_arguments().cos_args.size() + chart_arguments().sin_args.size(),
+        trig, positions / trig);
+  }
+  double spread = 0;
+  if (reporter.pair("BM_body_positions", "BM_body_positions_spread", positions, spread)) {
+    std::printf("body_positions at 1 January 2025 %.0f ns; over 1600 to 2400 %.0f ns\n",
+                positions, spread);
   }
   return 0;
 }

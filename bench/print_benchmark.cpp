@@ -1,78 +1,85 @@
-// One whole vantrel-print run for a place from the atlas and a zone, as a
-// process from its start to its exit, and the parts it adds in-process: the
-// atlas lookup (reading the file included) and the zone's offset once the
-// time-zone database is loaded.
+// vantrel-print --format json --file against the chart computation alone, on
+// the same charts spread over 1600 to 2400: what reading the lines, their
+// checks, the dasha listing and the writing add to the astronomy.
 
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <string>
+#include <cstdio>
+#include <vector>
 
-#include "cli/atlas.h"
-#include "cli/find_places.h"
-#include "cli/time_zone.h"
-
-extern char** environ;
+#include "app/chart_state.h"
+#include "bench/median_reporter.h"
+#include "chart/compute_chart.h"
+#include "cli/print_command.h"
+#include "storage/chart_line.h"
+#include "storage/chart_rows.h"
 
 namespace {
 
-void BM_print_run_city_and_zone(benchmark::State& state) {
-  const char* const argv[] = {VANTREL_PRINT_PROGRAM,
-                              "--city",
-                              "Berkeley, CA, US",
-                              "--zone",
-                              "America/Los_Angeles",
-                              "--date",
-                              "2007-03-22",
-                              "--time",
-                              "10:00",
-                              nullptr};
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+// Made at build time by tools/make_chart_file.sh.
+const char* const chart_file = VANTREL_BENCH_CHARTS;
+
+const std::vector<ChartStateRecord>& file_charts() {
+  static const std::vector<ChartStateRecord> charts = [] {
+    std::vector<ChartStateRecord> out;
+    read_chart_rows(chart_file, [&out](std::size_t, const char* row) {
+      ChartStateRecord chart = {};
+      if (read_chart_line(row, chart) == chart_read_ok) out.push_back(chart);
+      return true;
+    });
+    return out;
+  }();
+  return charts;
+}
+
+// One iteration computes every chart of the file.
+void BM_chart_computation(benchmark::State& state) {
+  const std::vector<ChartStateRecord>& charts = file_charts();
+  if (charts.empty()) state.SkipWithError("no charts");
   for (auto _ : state) {
-    pid_t child = 0;
-    int status = -1;
-    if (posix_spawn(&child, argv[0], &actions, nullptr, const_cast<char* const*>(argv),
-                    environ) != 0 ||
-        waitpid(child, &status, 0) != child || status != 0) {
-      state.SkipWithError("vantrel-print failed");
-      break;
+    for (const ChartStateRecord& chart : charts) {
+      ChartState = chart;
+      compute_chart();
+      benchmark::DoNotOptimize(ChartState.positions);
+      benchmark::ClobberMemory();
     }
   }
-  posix_spawn_file_actions_destroy(&actions);
+  state.SetItemsProcessed(state.iterations() * static_cast<long>(charts.size()));
 }
-BENCHMARK(BM_print_run_city_and_zone)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_chart_computation)->Repetitions(5)->ReportAggregatesOnly(true);
 
-void BM_atlas_lookup(benchmark::State& state) {
+// One iteration is the whole command over the same file, into /dev/null.
+void BM_json_file(benchmark::State& state) {
+  std::FILE* discard = std::fopen("/dev/null", "w");
+  if (discard == nullptr) state.SkipWithError("no /dev/null");
+  const char* argv[] = {"vantrel-print", "--format", "json",
+                        "--file",        chart_file, nullptr};
   for (auto _ : state) {
-    AtlasPlace place;
-    std::string error;
-    benchmark::DoNotOptimize(find_one_place("Berkeley, CA, US", place, error));
-    benchmark::DoNotOptimize(place);
+    if (run_print_command(5, argv, discard, discard) != print_status_ok)
+      state.SkipWithError("vantrel-print failed");
   }
+  if (discard != nullptr) std::fclose(discard);
+  state.SetItemsProcessed(state.iterations() * static_cast<long>(file_charts().size()));
 }
-BENCHMARK(BM_atlas_lookup)->Unit(benchmark::kMillisecond);
-
-void BM_zone_offset(benchmark::State& state) {
-  PrintOptions options;
-  options.zone = "America/Los_Angeles";
-  options.year = 2007;
-  options.month = 3;
-  options.day = 22;
-  options.hour = 10;
-  for (auto _ : state) {
-    ZoneOffset offset;
-    std::string error;
-    benchmark::DoNotOptimize(zone_offset_at(options, offset, error));
-    benchmark::DoNotOptimize(offset);
-  }
-}
-BENCHMARK(BM_zone_offset)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_json_file)->Repetitions(5)->ReportAggregatesOnly(true);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  MedianReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  benchmark::Shutdown();
+  double computation = 0;
+  double json = 0;
+  if (reporter.pair("BM_chart_computation", "BM_json_file", computation, json)) {
+    const double charts = static_cast<double>(file_charts().size());
+    std::printf(
+        "\n%.0f charts: computation alone %.1f us a chart; --format json --file %.1f us "
+        "a chart; ratio %.2f (target at most 1.4)\n",
+        charts, computation / charts / 1000.0, json / charts / 1000.0,
+        json / computation);
+  }
+  return 0;
+}

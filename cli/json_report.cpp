@@ -2,6 +2,10 @@
 
 #include <nlohmann/json.hpp>
 
+#include <array>
+#include <cstddef>
+#include <string_view>
+
 #include "app/chart_state.h"
 #include "chart/position_derivations.h"
 #include "chart/vimshottari.h"
@@ -9,25 +13,94 @@
 #include "display/header_block.h"
 
 namespace {
-// Keys stay in the order they are written, so lines read well and diff well.
+
+using namespace std::string_view_literals;
+
+// The line is written member by member in the bytes that dumping the same
+// document would give, keys in the order written: building and dumping a
+// document of some 400 values a chart cost twice the astronomy.
 using Json = nlohmann::ordered_json;
 
-Json body_json(int body) {
+// Printable ASCII but '"' and '\' stands in a JSON string as it is; the
+// program's own texts and most names are nothing else.
+bool needs_serializer(const char* text, std::size_t& length) {
+  const char* end = text;
+  while (*end >= ' ' && *end <= '~' && *end != '"' && *end != '\\') ++end;
+  length = static_cast<std::size_t>(end - text);
+  return *end != '\0';
+}
+
+// One chart's line. Every number, and every text with anything to escape,
+// goes through the serializer behind Json::dump. Names and places come from
+// the user or the file as bytes: what is not UTF-8 is replaced instead of
+// failing the chart.
+class JsonLine {
+ public:
+  explicit JsonLine(std::string& out)
+      : out_(out),
+        serializer_(nlohmann::detail::output_adapter<char>(out), ' ',
+                    nlohmann::json::error_handler_t::replace) {}
+
+  // Punctuation, keys and texts already in JSON.
+  void raw(std::string_view json) { out_ += json; }
+
+  void text(const char* text) {
+    std::size_t length;
+    if (needs_serializer(text, length)) {
+      serializer_.dump(Json(text), false, false, 0);
+      return;
+    }
+    out_ += '"';
+    out_.append(text, length);
+    out_ += '"';
+  }
+
+  void value(const Json& value) { serializer_.dump(value, false, false, 0); }
+
+ private:
+  std::string& out_;
+  nlohmann::detail::serializer<Json> serializer_;
+};
+
+// A table of names as JSON strings, made once.
+template <std::size_t count>
+std::array<std::string, count> json_texts(const char* const (&names)[count]) {
+  std::array<std::string, count> texts;
+  for (std::size_t i = 0; i < count; ++i) {
+    JsonLine line(texts[i]);
+    line.text(names[i]);
+  }
+  return texts;
+}
+
+void append_body(JsonLine& line, int body) {
+  static const auto bodies = json_texts(BodyAbbrev);
+  static const auto signs = json_texts(SignAbbrev);
+  static const auto nakshatras = json_texts(NakshatraNames);
   int p = ChartState.positions[body];
   char position[position_text_size];
   format_position(position, p);
-  Json entry;
-  entry["body"] = BodyAbbrev[body];
-  entry["position"] = p;
-  entry["speed"] = ChartState.speeds[body];
-  entry["sign"] = SignAbbrev[sign_of(p)];
-  entry["degree"] = degrees_in_sign(p);
-  entry["minute"] = minutes_in_degree(p);
-  entry["position_text"] = position;
-  entry["nakshatra"] = NakshatraNames[nakshatra_of(p)];
-  entry["navamsha"] = navamsha_sign_of(p);
-  entry["retrograde"] = is_retrograde_marked(body);
-  return entry;
+  line.raw(R"({"body":)"sv);
+  line.raw(bodies[body]);
+  line.raw(R"(,"position":)"sv);
+  line.value(p);
+  line.raw(R"(,"speed":)"sv);
+  line.value(ChartState.speeds[body]);
+  line.raw(R"(,"sign":)"sv);
+  line.raw(signs[sign_of(p)]);
+  line.raw(R"(,"degree":)"sv);
+  line.value(degrees_in_sign(p));
+  line.raw(R"(,"minute":)"sv);
+  line.value(minutes_in_degree(p));
+  line.raw(R"(,"position_text":)"sv);
+  line.text(position);
+  line.raw(R"(,"nakshatra":)"sv);
+  line.raw(nakshatras[nakshatra_of(p)]);
+  line.raw(R"(,"navamsha":)"sv);
+  line.value(navamsha_sign_of(p));
+  line.raw(R"(,"retrograde":)"sv);
+  line.value(is_retrograde_marked(body));
+  line.raw("}"sv);
 }
 
 // The zone's fields are null for an offset that was given.
@@ -43,6 +116,63 @@ Json basis_json(const OffsetBasis& basis) {
   entry["tzdata"] = from_zone(basis.tzdata);
   return entry;
 }
+
+// A dasha lord's abbreviation as a JSON string.
+const std::string& json_lord(int lord) {
+  static const auto lords = json_texts(DashaLords);
+  return lords[static_cast<std::size_t>(lord)];
+}
+
+// The listing's entries as an array, each with its lords, day and date.
+void append_dashas(JsonLine& line, const DashaSequence& sequence) {
+  line.raw("["sv);
+  for (int i = 0; i < sequence.count; ++i) {
+    const DashaPeriod& period = sequence.periods[i];
+    char date[date_text_size];
+    format_date(date, period.start_day);
+    line.raw(i == 0 ? R"({"major":)"sv : R"(,{"major":)"sv);
+    line.raw(json_lord(period.major_lord));
+    line.raw(R"(,"sub":)"sv);
+    line.raw(json_lord(period.sub_lord));
+    line.raw(R"(,"day":)"sv);
+    line.value(period.start_day);
+    line.raw(R"(,"date":)"sv);
+    line.text(date);
+    line.raw("}"sv);
+  }
+  line.raw("]"sv);
+}
+
+void append_balance(JsonLine& line, const DashaSequence& sequence) {
+  const DashaBalance balance = birth_balance(sequence);
+  line.raw(R"({"lord":)"sv);
+  line.raw(json_lord(balance.lord));
+  line.raw(R"(,"years":)"sv);
+  line.value(balance.years);
+  line.raw(R"(,"months":)"sv);
+  line.value(balance.months);
+  line.raw(R"(,"days":)"sv);
+  line.value(balance.days);
+  line.raw(R"(,"days_total":)"sv);
+  line.value(balance.days_total);
+  line.raw("}"sv);
+}
+
+void append_running(JsonLine& line, const DashaSequence& sequence, int running) {
+  RunningDates dates;
+  format_running_dates(dates, sequence, running);
+  const DashaPeriod& period = sequence.periods[running];
+  line.raw(R"({"major":)"sv);
+  line.raw(json_lord(period.major_lord));
+  line.raw(R"(,"sub":)"sv);
+  line.raw(json_lord(period.sub_lord));
+  line.raw(R"(,"start_date":)"sv);
+  line.text(dates.start);
+  line.raw(R"(,"end_date":)"sv);
+  line.text(dates.end);
+  line.raw("}"sv);
+}
+
 }  // namespace
 
 void append_json_report(std::string& out, const OffsetBasis* basis,
@@ -50,58 +180,36 @@ void append_json_report(std::string& out, const OffsetBasis* basis,
   char place_line[place_line_size];
   format_place_line(place_line);
 
-  Json chart;
-  chart["name"] = ChartState.name;
-  chart["place"] = ChartState.place;
-  chart["date_line"] = ChartState.date_line;
-  chart["place_line"] = place_line;
-  chart["julian_day"] = ChartState.julian_day;
-
-  Json bodies = Json::array();
-  for (int body = 0; body < body_count; ++body) bodies.push_back(body_json(body));
-  chart["bodies"] = std::move(bodies);
-
+  JsonLine line(out);
+  line.raw(R"({"name":)"sv);
+  line.text(ChartState.name);
+  line.raw(R"(,"place":)"sv);
+  line.text(ChartState.place);
+  line.raw(R"(,"date_line":)"sv);
+  line.text(ChartState.date_line);
+  line.raw(R"(,"place_line":)"sv);
+  line.text(place_line);
+  line.raw(R"(,"julian_day":)"sv);
+  line.value(ChartState.julian_day);
+  line.raw(R"(,"bodies":[)"sv);
+  for (int body = 0; body < body_count; ++body) {
+    if (body > 0) line.raw(","sv);
+    append_body(line, body);
+  }
+  line.raw(R"(],"dashas":)"sv);
   DashaSequence sequence;
   list_dasha_periods(sequence);
-  Json dashas = Json::array();
-  for (int i = 0; i < sequence.count; ++i) {
-    const DashaPeriod& period = sequence.periods[i];
-    char date[date_text_size];
-    format_date(date, period.start_day);
-    Json item;
-    item["major"] = DashaLords[period.major_lord];
-    item["sub"] = DashaLords[period.sub_lord];
-    item["day"] = period.start_day;
-    item["date"] = date;
-    dashas.push_back(std::move(item));
+  append_dashas(line, sequence);
+  if (basis != nullptr && basis->shown) {
+    line.raw(R"(,"basis":)"sv);
+    line.value(basis_json(*basis));
   }
-  chart["dashas"] = std::move(dashas);
-  if (basis != nullptr && basis->shown) chart["basis"] = basis_json(*basis);
-
-  const DashaBalance balance = birth_balance(sequence);
-  Json balance_json;
-  balance_json["lord"] = DashaLords[balance.lord];
-  balance_json["years"] = balance.years;
-  balance_json["months"] = balance.months;
-  balance_json["days"] = balance.days;
-  balance_json["days_total"] = balance.days_total;
-  chart["balance"] = std::move(balance_json);
-
+  line.raw(R"(,"balance":)"sv);
+  append_balance(line, sequence);
   const int running = on_day ? running_period(sequence, *on_day) : -1;
   if (running >= 0) {
-    RunningDates dates;
-    format_running_dates(dates, sequence, running);
-    const DashaPeriod& period = sequence.periods[running];
-    Json running_json;
-    running_json["major"] = DashaLords[period.major_lord];
-    running_json["sub"] = DashaLords[period.sub_lord];
-    running_json["start_date"] = dates.start;
-    running_json["end_date"] = dates.end;
-    chart["running"] = std::move(running_json);
+    line.raw(R"(,"running":)"sv);
+    append_running(line, sequence, running);
   }
-
-  // Names and places come from the user or the file as bytes: replace what
-  // is not UTF-8 instead of failing the whole chart.
-  out += chart.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
-  out += '\n';
+  line.raw("}\n"sv);
 }

@@ -8,6 +8,7 @@
 #include "chart/compute_chart.h"
 #include "chart/vimshottari.h"
 #include "cli/birth_data.h"
+#include "cli/cairo_canvas.h"
 #include "cli/command_line_chart.h"
 #include "cli/find_places.h"
 #include "cli/json_report.h"
@@ -24,6 +25,8 @@
 namespace {
 
 constexpr const char* program = "vantrel-print";
+// The file's charts are written out in blocks of about this many bytes.
+constexpr std::size_t output_block_size = 1 << 16;
 
 // The dialog's messages break their line for the alert box; one line here.
 std::string one_line(const char* message) {
@@ -63,8 +66,9 @@ bool on_day_in_listing(const PrintOptions& options, const char* where, std::FILE
 }
 
 // The basis of the offset is said for a chart from the command line only.
-void append_report(std::string& out, const PrintOptions& options, bool first_chart,
-                   const OffsetBasis* basis) {
+// nullptr once appended, else why the picture could not be drawn.
+const char* append_report(std::string& out, const PrintOptions& options, bool first_chart,
+                          const OffsetBasis* basis) {
   switch (options.format) {
     case print_json:
       append_json_report(out, basis, on_day_of(options));
@@ -72,12 +76,23 @@ void append_report(std::string& out, const PrintOptions& options, bool first_cha
     case print_svg:
       append_svg_report(out);
       break;
+    case print_png:
+      return append_png_report(out, options.scale);
+    case print_pdf:
+      return append_pdf_report(out);
     case print_text:
       if (!first_chart) out += '\n';
       append_text_report(out, on_day_of(options));
       if (basis != nullptr && basis->shown) append_basis_text(out, *basis);
       break;
   }
+  return nullptr;
+}
+
+bool report_drawn(const char* failure, const std::string& where, std::FILE* err) {
+  if (failure == nullptr) return true;
+  std::fprintf(err, "%s: %scannot draw the chart: %s\n", program, where.c_str(), failure);
+  return false;
 }
 
 // The Chart Data dialog's checks on the options as they stand.
@@ -112,7 +127,8 @@ int print_command_line_chart(PrintOptions options, std::FILE* out, std::FILE* er
   if (!on_day_in_listing(options, "", err)) return print_status_refused;
 
   std::string report;
-  append_report(report, options, true, &basis);
+  if (!report_drawn(append_report(report, options, true, &basis), "", err))
+    return print_status_failed;
   PrintOutput output;
   bool printed = open_print_output(output, options.output, out);
   if (printed) {
@@ -184,10 +200,12 @@ int print_chart_file_line(const PrintOptions& options, std::FILE* out, std::FILE
   if (!on_day_in_listing(options, file_line(file, wanted).c_str(), err))
     return print_status_refused;
 
+  std::string report;
+  if (!report_drawn(append_report(report, options, true, nullptr),
+                    file_line(file, wanted), err))
+    return print_status_failed;
   PrintOutput output;
   if (open_print_output(output, options.output, out)) {
-    std::string report;
-    append_report(report, options, true, nullptr);
     write_print_output(output, report);
     if (finish_print_output(output)) return print_status_ok;
   }
@@ -231,10 +249,14 @@ int print_chart_file(const PrintOptions& options, std::FILE* out, std::FILE* err
           status = print_status_refused;
           return true;
         }
-        report.clear();
+        // Several charts are text or JSON, which always append.
         append_report(report, options, first_chart, nullptr);
         first_chart = false;
-        write_print_output(output, report);
+        // Charts go out in blocks of many, not in a write or two each.
+        if (report.size() >= output_block_size) {
+          write_print_output(output, report);
+          report.clear();
+        }
         return !output.failed;
       });
   if (file_result != chart_read_ok) {
@@ -242,6 +264,7 @@ int print_chart_file(const PrintOptions& options, std::FILE* out, std::FILE* err
     report_file(err, file, file_result);
     return print_status_failed;
   }
+  if (opened) write_print_output(output, report);
   if (!opened || !finish_print_output(output)) {
     std::fprintf(err, "%s: %s\n", program, output.error.c_str());
     return print_status_failed;

@@ -6,14 +6,14 @@
 #include "ephemeris/time_and_calendar.h"
 
 const char* const print_usage_text =
-    "usage: vantrel-print [--format text|json|svg] [--style south|north] [--output "
-    "FILE]\n"
-    "                     [--on YYYY-MM-DD] --date YYYY-MM-DD --time HH:MM\n"
+    "usage: vantrel-print [--format text|json|svg|png|pdf] [--scale N]\n"
+    "                     [--style south|north] [--output FILE] [--on YYYY-MM-DD]\n"
+    "                     --date YYYY-MM-DD --time HH:MM\n"
     "                     [--utc-offset +HH:MM | --zone NAME] [--fold earlier|later]\n"
     "                     [--city TEXT] [--lon DDD{E|W}MM] [--lat DD{N|S}MM]\n"
     "                     [--name TEXT] [--place TEXT] [--append CHARTS]\n"
-    "       vantrel-print [--format ...] [--style ...] [--output FILE] [--on ...]\n"
-    "                     --file CHARTS [--line N]\n"
+    "       vantrel-print [--format ...] [--scale N] [--style ...] [--output FILE]\n"
+    "                     [--on ...] --file CHARTS [--line N]\n"
     "       vantrel-print --find TEXT\n"
     "       vantrel-print --help | --version\n";
 
@@ -21,7 +21,9 @@ const char* const print_help_text =
     "Prints a sidereal chart as the Vantrel window draws it: header, house diagram,\n"
     "planet table, navamsha signs and Vimshottari dashas.\n"
     "\n"
-    "  --format text|json|svg  text (default), JSON Lines, or an SVG picture\n"
+    "  --format FORMAT         text (default), json (JSON Lines), or a picture:\n"
+    "                          svg, png or pdf (png and pdf need --output)\n"
+    "  --scale N               png pixels per window pixel, 1 to 4 (default 1)\n"
     "  --style south|north     house diagram style (default south)\n"
     "  --output FILE           write FILE, replaced whole only when complete\n"
     "  --date YYYY-MM-DD       civil date, years 1600 to 2400\n"
@@ -40,7 +42,8 @@ const char* const print_help_text =
     "  --place TEXT            place name, at most 23 bytes kept\n"
     "  --append CHARTS         then append the chart to a chart file, as File > Save\n"
     "  --file CHARTS           print the charts of a Vantrel chart file\n"
-    "  --line N                only line N of it, counted from 0 (needed for svg)\n"
+    "  --line N                only line N of it, counted from 0 (needed for\n"
+    "                          the pictures)\n"
     "  --on YYYY-MM-DD         also name the dasha period running at 0:00 UT that day\n"
     "  --find TEXT             list the atlas's places matching TEXT; no chart\n"
     "  --help                  this text\n"
@@ -49,6 +52,8 @@ const char* const print_help_text =
     "Exit status: 0 printed, 1 a chart line, a file or the output failed, 2 refused\n"
     "options or values.\n"
     "The atlas: GeoNames (geonames.org), places of 15000 people or more, CC BY 4.0.\n";
+
+const char* const PrintFormatNames[5] = {"text", "json", "svg", "png", "pdf"};
 
 namespace {
 
@@ -125,8 +130,8 @@ std::string angle_text(const char* format, const SexagesimalValue& value, char f
   return text;
 }
 
-bool parse_line_number(const char* text, int& line) {
-  return take_digits(text, line) && *text == '\0';
+bool parse_whole_number(const char* text, int& value) {
+  return take_digits(text, value) && *text == '\0';
 }
 
 bool parse_fold(const char* text, ZoneFold& fold) {
@@ -151,7 +156,8 @@ struct OptionValue {
 };
 
 const OptionValue ValueOptions[] = {
-    {"--format", "text, json or svg"},
+    {"--format", "text, json, svg, png or pdf"},
+    {"--scale", "1, 2, 3 or 4"},
     {"--style", "south or north"},
     {"--output", "a file name"},
     {"--date", "YYYY-MM-DD with a month from 01 to 12"},
@@ -173,15 +179,18 @@ const OptionValue ValueOptions[] = {
 
 bool apply_value(const char* name, const char* value, PrintOptions& options) {
   if (std::strcmp(name, "--format") == 0) {
-    if (std::strcmp(value, "text") == 0)
-      options.format = print_text;
-    else if (std::strcmp(value, "json") == 0)
-      options.format = print_json;
-    else if (std::strcmp(value, "svg") == 0)
-      options.format = print_svg;
-    else
-      return false;
-    return true;
+    for (int format = print_text; format <= print_pdf; ++format) {
+      if (std::strcmp(value, PrintFormatNames[format]) == 0) {
+        options.format = static_cast<PrintFormat>(format);
+        return true;
+      }
+    }
+    return false;
+  }
+  if (std::strcmp(name, "--scale") == 0) {
+    options.has_scale = true;
+    return parse_whole_number(value, options.scale) && options.scale >= 1 &&
+           options.scale <= 4;
   }
   if (std::strcmp(name, "--style") == 0) {
     if (std::strcmp(value, "south") == 0)
@@ -237,7 +246,7 @@ bool apply_value(const char* name, const char* value, PrintOptions& options) {
   if (std::strcmp(name, "--city") == 0) return take_text(value, options.city);
   if (std::strcmp(name, "--find") == 0) return take_text(value, options.find);
   if (std::strcmp(name, "--append") == 0) return take_text(value, options.append);
-  return parse_line_number(value, options.line);
+  return parse_whole_number(value, options.line);
 }
 
 // Combinations that no single chart source can satisfy.
@@ -260,12 +269,22 @@ bool check_combination(const PrintOptions& options, bool chart_option_given,
           "--zone, --fold, --city, --lon, --lat, --name, --place or --append with it";
       return false;
     }
-    if (options.format == print_svg && options.line < 0) {
-      error = "--format svg draws one chart: give --line with --file";
+    if (options.format >= print_svg && options.line < 0) {  // a picture
+      error = std::string("--format ") + PrintFormatNames[options.format] +
+              " draws one chart: give --line with --file";
       return false;
     }
-    return true;
   }
+  if (is_binary_format(options.format) && options.output.empty()) {
+    error = std::string("--format ") + PrintFormatNames[options.format] +
+            " writes binary data: give --output FILE";
+    return false;
+  }
+  if (options.has_scale && options.format != print_png) {
+    error = "--scale is for --format png";
+    return false;
+  }
+  if (!options.chart_file.empty()) return true;
   if (options.line >= 0) {
     error = "--line needs --file";
     return false;

@@ -2,7 +2,15 @@
 
 #include <string>
 
-enum PrintFormat : int { print_text = 0, print_json, print_svg };
+enum PrintFormat : int { print_text = 0, print_json, print_svg, print_png, print_pdf };
+
+// Each format's name on the command line, by PrintFormat.
+extern const char* const PrintFormatNames[5];
+
+// PNG and PDF are bytes for a file, never for a terminal or a pipe.
+inline bool is_binary_format(PrintFormat format) {
+  return format == print_png || format == print_pdf;
+}
 
 // Which of the two offsets a local time that happened twice takes.
 enum ZoneFold : int { fold_refused = 0, fold_earlier, fold_later };
@@ -21,6 +29,8 @@ struct PrintOptions {
   PrintFormat format = print_text;
   int chart_style = 0;  // 0 South, 1 North
   std::string output;   // empty: standard output
+  int scale = 1;        // PNG pixels per window pixel each way, 1 to 4
+  bool has_scale = false;
 
   bool has_date = false;
   int year = 0, month = 0, day = 0;

@@ -3,44 +3,11 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "cli/utf8_text.h"
 #include "display/chart_blocks.h"
 #include "display/chart_geometry.h"
 
 namespace {
-
-const char* const replacement_character = "\xEF\xBF\xBD";
-
-// Length of the well-formed UTF-8 sequence at text, 0 when it is not one
-// (overlong forms, surrogates and values past U+10FFFF included).
-int utf8_sequence_length(const unsigned char* text, std::uint32_t& code) {
-  unsigned char lead = text[0];
-  int length;
-  std::uint32_t least;
-  if (lead < 0x80) {
-    code = lead;
-    return 1;
-  } else if ((lead & 0xE0) == 0xC0) {
-    length = 2;
-    least = 0x80;
-    code = lead & 0x1F;
-  } else if ((lead & 0xF0) == 0xE0) {
-    length = 3;
-    least = 0x800;
-    code = lead & 0x0F;
-  } else if ((lead & 0xF8) == 0xF0) {
-    length = 4;
-    least = 0x10000;
-    code = lead & 0x07;
-  } else {
-    return 0;
-  }
-  for (int i = 1; i < length; ++i) {
-    if ((text[i] & 0xC0) != 0x80) return 0;  // the NUL ends the text here too
-    code = (code << 6) | (text[i] & 0x3F);
-  }
-  if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
-  return length;
-}
 
 bool allowed_in_xml(std::uint32_t code) {
   if (code < 0x20) return code == '\t' || code == '\n' || code == '\r';
@@ -50,16 +17,8 @@ bool allowed_in_xml(std::uint32_t code) {
 }  // namespace
 
 void append_xml_text(std::string& out, const char* text) {
-  const auto* bytes = reinterpret_cast<const unsigned char*>(text);
-  while (*bytes != 0) {
-    std::uint32_t code = 0;
-    int length = utf8_sequence_length(bytes, code);
-    if (length == 0 || !allowed_in_xml(code)) {
-      out += replacement_character;
-      bytes += length == 0 ? 1 : length;
-      continue;
-    }
-    switch (code) {
+  for_each_character(text, [&out](std::uint32_t code, const char* bytes, int length) {
+    switch (allowed_in_xml(code) ? code : 0xFFFD) {
       case '&':
         out += "&amp;";
         break;
@@ -75,11 +34,13 @@ void append_xml_text(std::string& out, const char* text) {
       case '\'':
         out += "&apos;";
         break;
+      case 0xFFFD:
+        out += replacement_character;
+        break;
       default:
-        out.append(reinterpret_cast<const char*>(bytes), length);
+        out.append(bytes, static_cast<std::size_t>(length));
     }
-    bytes += length;
-  }
+  });
 }
 
 void SvgCanvas::select_black() { colour = "black"; }
@@ -121,9 +82,12 @@ void append_svg_report(std::string& out) {
   out += canvas.lines;
   out += "</g>\n";
   // Blanks inside texts belong to them (" 6Ar07", "Ve/Mo "): keep them.
-  out +=
-      "<g font-family=\"sans-serif\" font-size=\"11\" xml:space=\"preserve\" "
-      "style=\"white-space:pre\">\n";
+  char text_group[128];
+  std::snprintf(text_group, sizeof text_group,
+                "<g font-family=\"sans-serif\" font-size=\"%d\" xml:space=\"preserve\" "
+                "style=\"white-space:pre\">\n",
+                chart_font_size);
+  out += text_group;
   out += canvas.texts;
   out += "</g>\n</svg>\n";
 }

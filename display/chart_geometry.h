@@ -5,6 +5,9 @@
 // report all take them from here.
 constexpr int chart_width = 440;
 constexpr int chart_height = 1008;
+// Every text's size in pixels. The window's Helvetica is fontconfig's sans,
+// which is DejaVu Sans on Debian.
+constexpr int chart_font_size = 11;
 
 struct BlockOrigin {
   int x;

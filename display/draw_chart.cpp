@@ -3,6 +3,7 @@
 #include <FL/fl_draw.H>
 
 #include "display/chart_blocks.h"
+#include "display/chart_geometry.h"
 
 namespace {
 // The toolkit draws in window coordinates: every point is shifted by the
@@ -30,7 +31,7 @@ draw_chart::draw_chart(int x, int y, int width, int height)
 }
 
 void draw_chart::draw() {
-  fl_font(FL_HELVETICA, 11);
+  fl_font(FL_HELVETICA, chart_font_size);
   ToolkitCanvas canvas(x(), y());
   draw_chart_blocks(canvas);
 }

@@ -135,6 +135,19 @@ TEST(JsonReport, TextsAreEscapedAndBadBytesReplaced) {
             0u);
 }
 
+// The line is byte for byte the library's dump of its own document: the
+// writer's punctuation, numbers and escapes are the library's.
+TEST(JsonReport, LineIsTheLibrarysDumpOfItself) {
+  set_known_chart();
+  std::strcpy(ChartState.name, "a\x01\x0b\x1f\"\\\x7f/");
+  std::strcpy(ChartState.place, "\xE0\xA4 \xFF\xC3");
+  ChartState.julian_day = 2598007.0 / 3.0;
+  std::string line;
+  append_json_report(line, nullptr, std::nullopt);
+  EXPECT_EQ(json::parse(line).dump(-1, ' ', false, json::error_handler_t::replace) + "\n",
+            line);
+}
+
 // 1 January 2000, 12:00 Universal Time at 0 E 0 N, the moment J2000.0.
 // Published apparent positions for that moment less the Lahiri ayanamsha
 // (23 deg 51'): Sun 256 deg 31', Moon 199 deg 28', Mercury 248 deg 02',

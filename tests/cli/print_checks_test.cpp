@@ -106,7 +106,11 @@ TEST(PrintChecks, MalformedCommandLinesShowTheUsage) {
       {day("--lat 28E38"), "--lat: expected DD{N|S}MM, e.g. 28N38, not '28E38'"},
       {day("--lat 1234567890N00"),
        "--lat: expected DD{N|S}MM, e.g. 28N38, not '1234567890N00'"},
-      {day("--format pdf"), "--format: expected text, json or svg, not 'pdf'"},
+      {day("--format gif"), "--format: expected text, json, svg, png or pdf, not 'gif'"},
+      {day("--format png"), "--format png writes binary data: give --output FILE"},
+      {day("--format png --output c.png --scale 5"),
+       "--scale: expected 1, 2, 3 or 4, not '5'"},
+      {day("--format svg --scale 2"), "--scale is for --format png"},
       {day("--style east"), "--style: expected south or north, not 'east'"},
       {{"--output", ""}, "--output: expected a file name, not ''"},
       {{"--file", ""}, "--file: expected a chart file name, not ''"},
@@ -122,6 +126,8 @@ TEST(PrintChecks, MalformedCommandLinesShowTheUsage) {
        "--find lists places and computes no chart: no other option with it"},
       {words("--file charts.vnt --format svg"),
        "--format svg draws one chart: give --line with --file"},
+      {words("--file charts.vnt --format pdf --output c.pdf"),
+       "--format pdf draws one chart: give --line with --file"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.first_line);

@@ -1,6 +1,7 @@
 #!/bin/bash
 # vantrel-print's SVG read by an XML parser: one element per drawing call at
-# the chart widget's own coordinates, for both diagram styles.
+# the chart widget's own coordinates, for both diagram styles; its PNG and
+# PDF made twice.
 set -euo pipefail
 
 PRINT=${VANTREL_BUILD_DIR:?}/vantrel-print
@@ -100,6 +101,15 @@ if last_y > 1004:
     fail(f"a text's baseline at {last_y}")
 print(f"{style}: {len(texts)} texts, {len(lines)} lines")
 PY
+  # PNG and PDF: the same bytes on every run, the PDF's text searchable.
+  for format in png pdf; do
+    for run in 1 2; do
+      "$PRINT" --format "$format" --style "$style" "${chart[@]}" --output "$work/$run.$format"
+    done
+    cmp -s "$work/1.$format" "$work/2.$format" || { echo "FAIL: $format differs"; exit 1; }
+  done
+  pdftotext "$work/1.pdf" - | grep -qxF 'Test & <Delhi>' || { echo "FAIL: pdf text"; exit 1; }
+  cp "$work/1.png" "$ARTIFACTS/print_cairo_$style.png"
   if command -v convert >/dev/null && [ -x /usr/bin/convert ]; then
     /usr/bin/convert "$work/$style.svg" "$ARTIFACTS/print_$style.png" 2>/dev/null || true
   fi

@@ -49,8 +49,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz_require(!error.empty(), "a refusal without a reason");
     return 0;
   }
-  fuzz_require(options.format >= print_text && options.format <= print_svg,
+  fuzz_require(options.format >= print_text && options.format <= print_pdf,
                "unknown format");
+  fuzz_require(options.scale >= 1 && options.scale <= 4, "scale");
+  fuzz_require(!is_binary_format(options.format) || !options.output.empty(),
+               "binary data for a terminal");
   fuzz_require(options.chart_style == 0 || options.chart_style == 1, "unknown style");
   fuzz_require(options.line >= -1, "negative line number");
   fuzz_require(options.help || options.version || !options.chart_file.empty() ||

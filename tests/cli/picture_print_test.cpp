@@ -1,0 +1,55 @@
+#include <cairo.h>
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "display/chart_geometry.h"
+#include "print_run.h"
+
+namespace {
+
+using PicturePrintTest = PrintFilesTest;
+
+constexpr std::uint32_t black = 0x000000;
+constexpr std::uint32_t white = 0xFFFFFF;
+
+// The diagram's frame stands where the window draws it, one window pixel
+// wide at every scale: all its device pixels black, those beside it white.
+TEST_F(PicturePrintTest, PngFrameOnTheWindowsPixelsAtEachScale) {
+  for (int scale : {1, 2}) {
+    SCOPED_TRACE(scale);
+    const std::string file = path("chart.png");
+    const PrintRun run =
+        run_print({"--format", "png", "--scale", std::to_string(scale), "--date",
+                   "1990-03-05", "--time", "07:05", "--output", file});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "");
+    cairo_surface_t* png = cairo_image_surface_create_from_png(file.c_str());
+    ASSERT_EQ(cairo_surface_status(png), CAIRO_STATUS_SUCCESS);
+    EXPECT_EQ(cairo_image_surface_get_width(png), chart_width * scale);
+    EXPECT_EQ(cairo_image_surface_get_height(png), chart_height * scale);
+    const unsigned char* data = cairo_image_surface_get_data(png);
+    const int stride = cairo_image_surface_get_stride(png);
+    auto rgb = [&](int x, int y) {
+      return *reinterpret_cast<const std::uint32_t*>(data + y * stride + 4 * x) &
+             0xFFFFFF;
+    };
+    // A hundred window pixels along each side: clear of corners and texts.
+    const int left = diagram_origin.x * scale, top = diagram_origin.y * scale;
+    const int down = (diagram_origin.y + 100) * scale;
+    const int across = (diagram_origin.x + 100) * scale;
+    for (int i = 0; i < scale; ++i) {
+      EXPECT_EQ(rgb(left + i, down), black);
+      EXPECT_EQ(rgb(across, top + i), black);
+    }
+    EXPECT_EQ(rgb(left - 1, down), white);
+    EXPECT_EQ(rgb(left + scale, down), white);
+    EXPECT_EQ(rgb(across, top - 1), white);
+    EXPECT_EQ(rgb(across, top + scale), white);
+    cairo_surface_destroy(png);
+  }
+}
+
+}  // namespace
