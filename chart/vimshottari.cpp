@@ -1,5 +1,6 @@
 #include "chart/vimshottari.h"
 
+#include <charconv>
 #include <cstdio>
 
 #include "app/chart_state.h"
@@ -45,7 +46,22 @@ void format_date(char (&area)[date_text_size], double day_count) {
   int day = b - d - static_cast<int>(30.6001 * e);
   int month = e <= 13 ? e - 1 : e - 13;
   int year = (month > 2 ? c - 4716 : c - 4715) - 400 * cycles;
-  std::snprintf(area, sizeof area, "%s %2.2d, %d", MonthAbbrev[month - 1], day, year);
+  // "Jan 01, 2000": what "%s %2.2d, %d" gives, without the cost of parsing
+  // the format for every date of the listing (the printer writes some eighty
+  // a chart).
+  if (day < 0 || day > 99) {
+    std::snprintf(area, sizeof area, "%s %2.2d, %d", MonthAbbrev[month - 1], day, year);
+    return;
+  }
+  char* out = area;
+  for (const char* name = MonthAbbrev[month - 1]; *name != '\0'; ++name) *out++ = *name;
+  *out++ = ' ';
+  *out++ = static_cast<char>('0' + day / 10);
+  *out++ = static_cast<char>('0' + day % 10);
+  *out++ = ',';
+  *out++ = ' ';
+  out = std::to_chars(out, area + sizeof area - 1, year).ptr;
+  *out = '\0';
 }
 
 RunningBhukti running_bhukti(int moon_position) {
