@@ -19,15 +19,11 @@ ChartReadResult open_regular_file(const char* filename, std::FILE*& file) {
   const int fd = open(filename, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return chart_read_file_unreadable;
   struct stat info;
-  ChartReadResult result = chart_read_ok;
-  if (fstat(fd, &info) != 0)
-    result = chart_read_file_unreadable;
-  else if (!S_ISREG(info.st_mode))
-    result = chart_read_not_regular_file;
-  else if ((file = fdopen(fd, "r")) == nullptr)
-    result = chart_read_file_unreadable;
-  if (result != chart_read_ok) close(fd);
-  return result;
+  const bool examined = fstat(fd, &info) == 0;
+  const bool regular = examined && S_ISREG(info.st_mode);
+  if (regular && (file = fdopen(fd, "r")) != nullptr) return chart_read_ok;
+  close(fd);
+  return examined && !regular ? chart_read_not_regular_file : chart_read_file_unreadable;
 }
 
 }  // namespace
