@@ -2,7 +2,7 @@
 // is either refused with a reason or parsed into values the printer can take.
 // A parsed chart from the command line is then printed whole (to /dev/null);
 // --file, --output and --append are parsed but not followed, since they name
-// real files.
+// real files, and --find lists places and prints no chart.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -57,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzz_require(options.chart_style == 0 || options.chart_style == 1, "unknown style");
   fuzz_require(options.line >= -1, "negative line number");
   fuzz_require(options.help || options.version || !options.chart_file.empty() ||
-                   (options.has_date && options.has_time),
+                   !options.find.empty() || (options.has_date && options.has_time),
                "a chart without its date and time");
   if (options.has_date) fuzz_require(options.month >= 1 && options.month <= 12, "month");
   for (const SexagesimalValue* value :
@@ -65,7 +65,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz_require(value->whole >= 0 && value->sixtieths >= 0, "negative part of a value");
   }
 
-  if (!options.output.empty() || !options.chart_file.empty() || !options.append.empty())
+  if (!options.output.empty() || !options.chart_file.empty() || !options.append.empty() ||
+      !options.find.empty())
     return 0;
   const int status = run_print_command(argc, argv.data(), discard, discard);
   fuzz_require(status == print_status_ok || status == print_status_refused,
