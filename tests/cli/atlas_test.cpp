@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "app/chart_state.h"
-#include "print_run.h"
 #include "storage/chart_line.h"
 #include "storage/chart_rows.h"
+#include "support/test_support.h"
 
 namespace {
 
@@ -66,7 +66,7 @@ TEST(Atlas, PlacesByName) {
 
 TEST(Atlas, AMissingAtlasFailsTheRun) {
   setenv("VANTREL_ATLAS", "/nonexistent/places.tsv", 1);
-  const PrintRun run = run_print({"--find", "Berkeley"});
+  const PrintRun run = run_print(std::vector<std::string>{"--find", "Berkeley"});
   unsetenv("VANTREL_ATLAS");
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.err,
@@ -75,7 +75,7 @@ TEST(Atlas, AMissingAtlasFailsTheRun) {
 
 // --append writes the line File > Save writes: File > Open reads the chart
 // back, and printing it from the file gives the same chart.
-using AppendChart = PrintFilesTest;
+using AppendChart = InFreshFolder;
 
 TEST_F(AppendChart, TheChartFileReadsItBack) {
   const std::string charts = path("charts.vnt");
@@ -98,7 +98,8 @@ TEST_F(AppendChart, TheChartFileReadsItBack) {
   EXPECT_STREQ(chart.date_line, "Mar 22, 2007 10:00 Zone: 07:00");
   EXPECT_EQ(std::string(chart.place).rfind("Berkeley ", 0), 0u);
   // The file pads name and place: the chart from the house diagram on is the same.
-  const PrintRun from_file = run_print({"--file", charts, "--line", "1"});
+  const PrintRun from_file =
+      run_print(std::vector<std::string>{"--file", charts, "--line", "1"});
   const std::string direct = first.out.substr(0, first.out.rfind("UTC offset"));
   EXPECT_EQ(from_file.out.substr(from_file.out.find("\n+-")),
             direct.substr(direct.find("\n+-")));

@@ -8,8 +8,7 @@
 #include "chart/compute_chart.h"
 #include "chart/vimshottari.h"
 #include "cli/json_report.h"
-#include "print_run.h"
-#include "support/random_chart.h"
+#include "dialogs/chart_data_entries.h"
 
 namespace {
 
@@ -18,8 +17,19 @@ namespace {
 TEST(DashaQueries, AgreeWithTheListingOnRandomCharts) {
   std::mt19937 random(2029);
   for (int n = 0; n < 300; ++n) {
-    ChartDataEntries entries = random_chart_entries(random);
-    store_chart_data(entries);
+    auto pick = [&random](long low, long high) {
+      return std::uniform_int_distribution<long>(low, high)(random);
+    };
+    ChartDataValues values;
+    values.year = pick(1600, 2400);
+    values.month_index = static_cast<int>(pick(0, 11));
+    values.day = pick(1, 28);
+    values.hour = pick(0, 23);
+    values.minute = pick(0, 59);
+    values.zone_hours = pick(0, 12);
+    values.lon_degrees = pick(0, 179);
+    values.lat_degrees = pick(0, 89);
+    store_chart_values(values);
     compute_chart();
     DashaSequence sequence;
     list_dasha_periods(sequence);
@@ -46,8 +56,7 @@ TEST(DashaQueries, AgreeWithTheListingOnRandomCharts) {
 
     const auto& running = chart["running"];
     std::size_t i = 0;
-    while (i + 1 < dashas.size() && dashas[i + 1]["day"].get<double>() <= on)
-      ++i;
+    while (i + 1 < dashas.size() && dashas[i + 1]["day"].get<double>() <= on) ++i;
     EXPECT_EQ(running["major"], dashas[i]["major"]);
     EXPECT_EQ(running["sub"], dashas[i]["sub"]);
     EXPECT_EQ(running["start_date"], dashas[i]["date"]);
@@ -55,43 +64,6 @@ TEST(DashaQueries, AgreeWithTheListingOnRandomCharts) {
       EXPECT_EQ(running["end_date"], dashas[i + 1]["date"]);
     }
   }
-}
-
-// Delhi, 5 March 1990, 10:30 at +05:30: the Moon in Chitra gives a Mars
-// balance; the running period's dates are the listing's own.
-TEST(DashaQueries, OnTheCommandLine) {
-  const std::vector<std::string> delhi{"--date",       "1990-03-05", "--time", "10:30",
-                                       "--utc-offset", "+05:30",     "--lon",  "077E13",
-                                       "--lat",        "28N38"};
-  const struct {
-    const char* on;
-    int status;
-    const char* expected;  // the last line of the text, or of the error
-  } cases[] = {
-      {"2030-01-01", 0,
-       "Running on Jan 01, 2030: Sa/Me from Jan 02, 2028 to Sep 12, 2030"},
-      {"1990-03-05", 2,
-       "vantrel-print: --on 1990-03-05: before the chart's moment "
-       "(Mar 05, 1990)"},
-      {"2108-01-15", 2,
-       "vantrel-print: --on 2108-01-15: after the end of the dasha "
-       "listing (Dec 31, 2103)"},
-      {"2001-02-29", 2,
-       "vantrel-print: --on: expected a calendar date YYYY-MM-DD, not "
-       "'2001-02-29'"},
-  };
-  for (const auto& c : cases) {
-    std::vector<std::string> args = delhi;
-    args.insert(args.end(), {"--on", c.on});
-    const PrintRun run = run_print(args);
-    EXPECT_EQ(run.status, c.status) << c.on;
-    const auto lines = split_lines(c.status == 0 ? run.out : run.err);
-    ASSERT_FALSE(lines.empty());
-    EXPECT_EQ(c.status == 0 ? lines.back() : lines.front(), c.expected);
-  }
-  const PrintRun run = run_print(delhi);
-  EXPECT_EQ(split_lines(run.out).back(),
-            "Balance of Ma at birth: 0 years 9 months 26 days");
 }
 
 }  // namespace

@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "display/chart_geometry.h"
-#include "print_run.h"
+#include "support/test_support.h"
 
 namespace {
 
-using PicturePrintTest = PrintFilesTest;
+using PicturePrintTest = InFreshFolder;
 
 constexpr std::uint32_t black = 0x000000;
 constexpr std::uint32_t white = 0xFFFFFF;
@@ -21,9 +21,9 @@ TEST_F(PicturePrintTest, PngFrameOnTheWindowsPixelsAtEachScale) {
   for (int scale : {1, 2}) {
     SCOPED_TRACE(scale);
     const std::string file = path("chart.png");
-    const PrintRun run =
-        run_print({"--format", "png", "--scale", std::to_string(scale), "--date",
-                   "1990-03-05", "--time", "07:05", "--output", file});
+    const PrintRun run = run_print(std::vector<std::string>{
+        "--format", "png", "--scale", std::to_string(scale), "--date", "1990-03-05",
+        "--time", "07:05", "--output", file});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "");
     cairo_surface_t* png = cairo_image_surface_create_from_png(file.c_str());

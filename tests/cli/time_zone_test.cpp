@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "print_run.h"
+#include "support/test_support.h"
 
 namespace {
 

@@ -1,0 +1,99 @@
+// vantrel-print run in-process on the command lines a user types.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstring>
+#include <filesystem>
+
+#include "app/chart_state.h"
+#include "cli/print_options.h"
+#include "cli/svg_canvas.h"
+#include "support/test_support.h"
+
+namespace {
+
+const std::string golden = VANTREL_SOURCE_DIR "/tests/golden/";
+
+class Print : public InFreshFolder {
+ protected:
+  void SetUp() override {
+    InFreshFolder::SetUp();
+    std::filesystem::copy_file(golden + "charts.vnt", "charts.vnt");
+    std::filesystem::create_symlink("charts.vnt", "link.vnt");
+    write_file("empty.vnt", "");
+  }
+};
+
+// Each command line of golden/print_cases.txt after the name of the golden
+// file its standard output must equal, or "-" to show it in the transcript
+// with the exit status and standard error of every run. The chart file holds
+// hand-edited lines among the charts (a month named by no line, a number past
+// the int range, a date past the calendar, a short line, bytes that are no
+// UTF-8 or that XML cannot hold): those are reported by number and the others
+// printed, as File > Open reads them.
+TEST_F(Print, GoldenCases) {
+  std::istringstream cases(read_file(golden + "print_cases.txt"));
+  std::string transcript;
+  for (std::string expected, args; cases >> expected && std::getline(cases, args);) {
+    const PrintRun run = run_print(args);
+    std::string err = run.err;
+    for (std::size_t at; (at = err.find(print_usage_text)) != std::string::npos;)
+      err.replace(at, std::strlen(print_usage_text), "[usage]\n");
+    transcript += "$ vantrel-print" + args + "\nexit " + std::to_string(run.status) +
+                  "\n" + err + (expected == "-" ? run.out : "");
+    if (expected != "-") expect_golden(expected, run.out);
+  }
+  expect_golden("print_transcript.txt", transcript);
+}
+
+// --output writes a whole file with the usual permissions or leaves the
+// folder as it was: an earlier file stays, no temporary file is left.
+TEST_F(Print, OutputFileWholeOrNotAtAll) {
+  const std::string delhi =
+      "--date 1990-03-05 --time 07:05 --utc-offset +05:30 --lon 077E13 --lat 28N38 "
+      "--name Test --place Delhi";
+  write_file("chart.txt", "earlier");
+  EXPECT_EQ(run_print(delhi + " --time 24:00 --output chart.txt").status, 2);
+  EXPECT_EQ(run_print("--file charts.vnt --line 4 --output chart.txt").status, 1);
+  EXPECT_EQ(read_file("chart.txt"), "earlier");
+  const mode_t mask = umask(022);
+  const PrintRun run = run_print(delhi + " --output chart.txt");
+  umask(mask);
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out + run.err, "");
+  expect_golden("delhi.txt", read_file("chart.txt"));
+  struct stat info {};
+  EXPECT_TRUE(stat("chart.txt", &info) == 0 && (info.st_mode & 0777) == 0644);
+  // Mended: a file written over lost its permission bits.
+  ASSERT_EQ(chmod("chart.txt", 0600), 0);
+  EXPECT_EQ(run_print(delhi + " --output chart.txt").status, 0);
+  EXPECT_TRUE(stat("chart.txt", &info) == 0 && (info.st_mode & 0777) == 0600);
+  std::filesystem::create_directory("taken");
+  EXPECT_EQ(run_print(delhi + " --output taken").err,
+            "vantrel-print: cannot replace taken: Is a directory\n");
+  EXPECT_EQ(run_print(delhi + " --output charts.vnt/chart.txt").err,
+            "vantrel-print: cannot write charts.vnt/chart.txt: Not a directory\n");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 5);
+  std::FILE* full = std::fopen("/dev/full", "w");
+  std::FILE* err = std::tmpfile();
+  const char* argv[] = {"vantrel-print", "--date", "2000-01-01",
+                        "--time",        "12:00",  nullptr};
+  EXPECT_EQ(run_print_command(5, argv, full, err), 1);
+  std::fclose(full);
+  EXPECT_EQ(read_stream(err),
+            "vantrel-print: cannot write output: No space left on device\n");
+}
+
+// Mended: a chart not computed yet holds ten bodies at 0 arc-minutes, one
+// more than a sign's slots, and the tenth was placed past its slot table.
+TEST(Svg, UncomputedChartKeepsNineBodiesInTheirSlots) {
+  for (const char* style : {"south", "north"}) {
+    ChartState = {};
+    ChartState.chart_style = style[0] == 'n';
+    std::string svg;
+    append_svg_report(svg);
+    expect_golden(std::string("uncomputed_") + style + ".svg", svg);
+  }
+}
+
+}  // namespace

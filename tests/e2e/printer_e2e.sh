@@ -1,0 +1,48 @@
+#!/bin/bash
+# The installed printer: both programs, their man pages, the desktop entry
+# and its icon and the atlas in a fresh prefix; the installed vantrel-print
+# finds its atlas and prints the golden chart without a display or the toolkit, and its --output never
+# leaves a partial file when the disk fills (a file-size limit stands in).
+set -euo pipefail
+golden=$(cd "$(dirname "$0")/../golden" && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+cmake --install "${VANTREL_BUILD_DIR:?}" --prefix "$work/usr" >/dev/null
+for program in vantrel vantrel-print; do
+  [ -x "$work/usr/bin/$program" ] || fail "bin/$program missing"
+  page=$(ls "$work/usr/share/man/man1/$program.1"*) || fail "no man page for $program"
+  [[ "$(zcat -f "$page" | head -1)" == ".TH ${program^^} 1 "* ]] || fail "$page"
+done
+desktop=$work/usr/share/applications/vantrel.desktop
+for key in '^Type=Application$' '^Name=Vantrel$' '^Exec=vantrel$' '^Icon=vantrel$'; do
+  grep -q "$key" "$desktop" || fail "desktop entry lacks $key"
+done
+! command -v desktop-file-validate >/dev/null || desktop-file-validate "$desktop" || fail "$desktop"
+
+print=$work/usr/bin/vantrel-print
+# Debian's Cairo brings libX11 along for surfaces the printer never makes.
+! readelf -d "$print" | grep NEEDED | grep -Eq 'libfltk|libX11' ||
+  fail "vantrel-print links the toolkit"
+[ "$(DISPLAY='' "$print" --find 'Varanasi, IN' | cut -c1-8)" = Varanasi ] ||
+  fail "the installed printer finds no atlas"
+DISPLAY='' "$print" --date 1990-03-05 --time 07:05 --utc-offset +05:30 --lon 077E13 \
+  --lat 28N38 --name Test --place Delhi --format svg --output "$work/delhi.svg"
+cmp "$work/delhi.svg" "$golden/delhi_south.svg" || fail "installed printer's chart differs"
+python3 -c 'import sys, xml.etree.ElementTree as ET
+for f in sys.argv[1:]: ET.parse(f)' "$golden"/*.svg "$work/usr/share/icons/hicolor/scalable/apps/vantrel.svg" ||
+  fail "an SVG that no XML parser reads"
+
+bash "$(dirname "$0")/../../tools/make_chart_file.sh" 300 "$work/charts.vnt"
+echo "earlier" >"$work/out.jsonl"
+status=0
+(ulimit -f 64; trap '' XFSZ
+ exec "$print" --format json --file "$work/charts.vnt" --output "$work/out.jsonl") \
+  2>"$work/err" || status=$?
+[ "$status" = 1 ] || fail "status $status after a failed write"
+grep -q "cannot write $work/out.jsonl: File too large$" "$work/err" || fail "$(cat "$work/err")"
+[ "$(cat "$work/out.jsonl")" = earlier ] || fail "the earlier file changed"
+[ "$(ls "$work" | tr '\n' ' ')" = "charts.vnt delhi.svg err out.jsonl usr " ] ||
+  fail "left behind: $(ls "$work")"
+echo "PASS"
