@@ -106,8 +106,11 @@ TEST_F(ChartFile, TheListAndTheLoaderAgreeOnEveryRow) {
       ChartStateRecord chart{}, shown{};
       const bool listed = index >= 0 && index < static_cast<int>(rows.size());
       const ChartReadResult loaded = load_chart_row(f.file.c_str(), index, chart);
-      if (listed) EXPECT_EQ(loaded, read_chart_line(rows[index].c_str(), shown));
-      if (!listed) EXPECT_NE(loaded, chart_read_ok);
+      if (listed) {
+        EXPECT_EQ(loaded, read_chart_line(rows[index].c_str(), shown));
+      } else {
+        EXPECT_NE(loaded, chart_read_ok);
+      }
       EXPECT_EQ(std::memcmp(&chart, &shown, sizeof chart), 0) << index;
     }
   }
