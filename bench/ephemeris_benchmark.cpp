@@ -155,11 +155,8 @@ BENCHMARK(BM_trig_calls_only)->Repetitions(7)->ReportAggregatesOnly(true);
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   MedianReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
+  if (!run_benchmarks(argc, argv, reporter)) return 1;
   double positions = 0;
   double trig = 0;
   if (reporter.pair("BM_body_positions", "BM_trig_calls_only", positions, trig)) {

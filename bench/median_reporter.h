@@ -42,3 +42,13 @@ class MedianReporter : public benchmark::ConsoleReporter {
 
   std::map<std::string, double> cpu_ns;
 };
+
+// Runs the benchmarks the command line selects through reporter; false for
+// arguments Google Benchmark does not know.
+inline bool run_benchmarks(int argc, char** argv, MedianReporter& reporter) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return false;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  benchmark::Shutdown();
+  return true;
+}

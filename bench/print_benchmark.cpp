@@ -66,11 +66,8 @@ BENCHMARK(BM_json_file)->Repetitions(5)->ReportAggregatesOnly(true);
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   MedianReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
+  if (!run_benchmarks(argc, argv, reporter)) return 1;
   double computation = 0;
   double json = 0;
   if (reporter.pair("BM_chart_computation", "BM_json_file", computation, json)) {
