@@ -29,14 +29,15 @@ apt install "./$deb" || fail "apt-get install ./$deb failed"
 for path in bin/vantrel bin/vantrel-print share/man/man1/vantrel.1.gz \
             share/man/man1/vantrel-print.1.gz share/applications/vantrel.desktop \
             share/icons/hicolor/scalable/apps/vantrel.svg share/doc/vantrel/copyright \
-            share/metainfo/io.github.vantrel.vantrel.metainfo.xml; do
+            share/metainfo/io.github.vantrel.vantrel.metainfo.xml share/vantrel/places.tsv; do
   [ -f "/usr/$path" ] || fail "the package did not install /usr/$path"
 done
 quiet appstreamcli validate --no-net --pedantic \
   /usr/share/metainfo/io.github.vantrel.vantrel.metainfo.xml || fail "appstreamcli validate"
 desktop-file-validate /usr/share/applications/vantrel.desktop || fail "desktop-file-validate"
 
-chart=(--date 1990-03-05 --time 07:05 --utc-offset +05:30 --lon 077E13 --lat 28N38 --place Delhi)
+# The installed printer finds its atlas and the system's time zones.
+chart=(--city "Berkeley, CA, US" --date 2007-03-22 --time 10:00)
 printed=$(/usr/bin/vantrel-print "${chart[@]}") || fail "the installed vantrel-print failed"
 [ -n "$printed" ] && [ "$printed" = "$("$build/vantrel-print" "${chart[@]}")" ] ||
   fail "the installed vantrel-print prints another chart than the build's"
