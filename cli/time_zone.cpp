@@ -29,8 +29,9 @@ constexpr std::size_t nearest_count = 5;
 // A period that runs past the chart's last year has no change listed after it.
 const date::sys_days beyond_chart_years{date::year{2401} / 1 / 1};
 
+// Half a minute rounds away from zero, either side of Greenwich.
 long whole_minutes(long seconds) {
-  return seconds >= 0 ? (seconds + 30) / 60 : -((-seconds + 30) / 60);
+  return std::lround(static_cast<double>(seconds) / 60);
 }
 
 std::string local_text(const PrintOptions& options) {

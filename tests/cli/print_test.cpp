@@ -1,6 +1,10 @@
 // vantrel-print run in-process on the command lines a user types.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
 
 #include <cstring>
 #include <filesystem>
@@ -82,6 +86,41 @@ TEST_F(Print, OutputFileWholeOrNotAtAll) {
   std::fclose(full);
   EXPECT_EQ(read_stream(err),
             "vantrel-print: cannot write output: No space left on device\n");
+}
+
+// A temporary name that is taken is passed over, also when the output gets
+// descriptor 0 (standard input closed), and nothing is left behind.
+TEST_F(Print, TakenTemporaryNamesArePassedOver) {
+  int answer[2];
+  ASSERT_EQ(pipe(answer), 0);
+  const pid_t pid = fork();
+  ASSERT_GE(pid, 0);
+  if (pid == 0) {
+    std::FILE* out = std::tmpfile();
+    std::FILE* err = std::tmpfile();
+    write_file("chart.txt.tmp-" + std::to_string(getpid()) + "-0", "");
+    close(0);
+    const char* argv[] = {"vantrel-print", "--date",   "2000-01-01", "--time",
+                          "12:00",         "--output", "chart.txt",  nullptr};
+    const int status = run_print_command(7, argv, out, err);
+    std::string said = std::to_string(status) + read_stream(err);
+    for (const auto& entry : std::filesystem::directory_iterator("."))
+      said += " " + entry.path().filename().string().substr(0, 13);
+    _exit(write(answer[1], said.data(), said.size()) == static_cast<ssize_t>(said.size())
+              ? 0
+              : 1);
+  }
+  close(answer[1]);
+  std::string said;
+  for (char c; read(answer[0], &c, 1) == 1;) said += c;
+  close(answer[0]);
+  waitpid(pid, nullptr, 0);
+  std::vector<std::string> words;
+  std::istringstream in(said);
+  for (std::string word; in >> word;) words.push_back(word);
+  std::sort(words.begin() + 1, words.end());
+  EXPECT_EQ(words, (std::vector<std::string>{"0", "chart.txt", "chart.txt.tmp",
+                                             "charts.vnt", "empty.vnt", "link.vnt"}));
 }
 
 // Mended: a chart not computed yet holds ten bodies at 0 arc-minutes, one
