@@ -39,6 +39,16 @@ bool open_print_output(PrintOutput& output, const std::string& target,
     output.stream = standard_stream;
     return true;
   }
+  // A device or FIFO is written through, never replaced by a file of ours:
+  // renaming over /dev/null as root would take it from the whole system.
+  struct stat named;
+  if (stat(target.c_str(), &named) == 0 && !S_ISREG(named.st_mode) &&
+      !S_ISDIR(named.st_mode)) {
+    output.stream = std::fopen(target.c_str(), "w");
+    if (output.stream != nullptr) return true;
+    fail(output, "cannot write " + target, errno);
+    return false;
+  }
   int fd = create_temporary(output);
   if (fd < 0) {
     int error_number = errno;
@@ -73,15 +83,18 @@ bool finish_print_output(PrintOutput& output) {
     fail(output, "cannot write " + name, errno);
   if (output.target.empty()) return !output.failed;
 
-  // The data must be on disk before the name points at it.
-  if (!output.failed && fsync(fileno(output.stream)) != 0)
+  // The data must be on disk before the name points at it; a device or FIFO
+  // written through has neither.
+  const bool through = output.temporary.empty();
+  if (!output.failed && !through && fsync(fileno(output.stream)) != 0)
     fail(output, "cannot write " + name, errno);
   if (std::fclose(output.stream) != 0) fail(output, "cannot write " + name, errno);
   output.stream = nullptr;
-  if (!output.failed && std::rename(output.temporary.c_str(), output.target.c_str()) != 0)
+  if (!output.failed && !through &&
+      std::rename(output.temporary.c_str(), output.target.c_str()) != 0)
     fail(output, "cannot replace " + name, errno);
   if (output.failed) {
-    unlink(output.temporary.c_str());
+    if (!through) unlink(output.temporary.c_str());
     return false;
   }
   output.temporary.clear();

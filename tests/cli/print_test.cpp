@@ -1,4 +1,5 @@
 // vantrel-print run in-process on the command lines a user types.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -121,6 +122,22 @@ TEST_F(Print, TakenTemporaryNamesArePassedOver) {
   std::sort(words.begin() + 1, words.end());
   EXPECT_EQ(words, (std::vector<std::string>{"0", "chart.txt", "chart.txt.tmp",
                                              "charts.vnt", "empty.vnt", "link.vnt"}));
+}
+
+// Mended: --output naming a device or FIFO renamed a file over it (as root,
+// over /dev/null); it is written through instead.
+TEST_F(Print, ADeviceOrFifoIsWrittenThrough) {
+  ASSERT_EQ(mkfifo("pipe", 0600), 0);
+  const int reader = open("pipe", O_RDONLY | O_NONBLOCK);
+  ASSERT_GE(reader, 0);
+  const PrintRun run = run_print("--date 2000-01-01 --time 12:00 --output pipe");
+  EXPECT_EQ(run.status, 0) << run.err;
+  struct stat info {};
+  EXPECT_TRUE(stat("pipe", &info) == 0 && S_ISFIFO(info.st_mode));
+  char head[8] = {};
+  EXPECT_EQ(read(reader, head, 7), 7);
+  EXPECT_STREQ(head, "\nJan 1,");
+  close(reader);
 }
 
 // Mended: a chart not computed yet holds ten bodies at 0 arc-minutes, one
