@@ -62,11 +62,7 @@ TEST_F(PicturePrintTest, PngFrameOnTheWindowsPixelsAtEachScale) {
 // Mended: a picture Cairo cannot draw (here no memory for a scale-4
 // surface) is reported, and no file is written.
 TEST_F(PicturePrintTest, APictureThatCannotBeDrawnIsReported) {
-  int answer[2];
-  ASSERT_EQ(pipe(answer), 0);
-  const pid_t pid = fork();
-  ASSERT_GE(pid, 0);
-  if (pid == 0) {
+  const std::string said = said_in_child([this] {
     std::vector<std::string> chart{"--format", "png",   "--date",   "1990-03-05",
                                    "--time",   "07:05", "--output", path("chart.png")};
     run_print(chart);  // the fonts and the library set up first
@@ -79,16 +75,8 @@ TEST_F(PicturePrintTest, APictureThatCannotBeDrawnIsReported) {
     setrlimit(RLIMIT_AS, &limit);
     chart.insert(chart.begin() + 2, {"--scale", "4"});
     const PrintRun run = run_print(chart);
-    const std::string said = std::to_string(run.status) + " " + run.err;
-    _exit(write(answer[1], said.data(), said.size()) == static_cast<ssize_t>(said.size())
-              ? 0
-              : 1);
-  }
-  close(answer[1]);
-  std::string said;
-  for (char c; read(answer[0], &c, 1) == 1;) said += c;
-  close(answer[0]);
-  waitpid(pid, nullptr, 0);
+    return std::to_string(run.status) + " " + run.err;
+  });
   EXPECT_EQ(said, "1 vantrel-print: cannot draw the chart: out of memory\n");
   EXPECT_FALSE(std::filesystem::exists(path("chart.png")));
 }

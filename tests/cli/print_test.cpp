@@ -92,11 +92,7 @@ TEST_F(Print, OutputFileWholeOrNotAtAll) {
 // A temporary name that is taken is passed over, also when the output gets
 // descriptor 0 (standard input closed), and nothing is left behind.
 TEST_F(Print, TakenTemporaryNamesArePassedOver) {
-  int answer[2];
-  ASSERT_EQ(pipe(answer), 0);
-  const pid_t pid = fork();
-  ASSERT_GE(pid, 0);
-  if (pid == 0) {
+  const std::string said = said_in_child([] {
     std::FILE* out = std::tmpfile();
     std::FILE* err = std::tmpfile();
     write_file("chart.txt.tmp-" + std::to_string(getpid()) + "-0", "");
@@ -107,15 +103,8 @@ TEST_F(Print, TakenTemporaryNamesArePassedOver) {
     std::string said = std::to_string(status) + read_stream(err);
     for (const auto& entry : std::filesystem::directory_iterator("."))
       said += " " + entry.path().filename().string().substr(0, 13);
-    _exit(write(answer[1], said.data(), said.size()) == static_cast<ssize_t>(said.size())
-              ? 0
-              : 1);
-  }
-  close(answer[1]);
-  std::string said;
-  for (char c; read(answer[0], &c, 1) == 1;) said += c;
-  close(answer[0]);
-  waitpid(pid, nullptr, 0);
+    return said;
+  });
   std::vector<std::string> words;
   std::istringstream in(said);
   for (std::string word; in >> word;) words.push_back(word);

@@ -1,12 +1,14 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -64,6 +66,26 @@ inline PrintRun run_print(const std::string& arguments) {
   std::istringstream in(arguments);
   for (std::string word; in >> word;) words.push_back(word == "''" ? "" : word);
   return run_print(words);
+}
+
+// What run says in a child process, for steps that change the process for
+// good (limits, closed descriptors).
+inline std::string said_in_child(const std::function<std::string()>& run) {
+  int answer[2];
+  if (pipe(answer) != 0) return "no pipe";
+  const pid_t pid = fork();
+  if (pid == 0) {
+    const std::string said = run();
+    const bool sent =
+        write(answer[1], said.data(), said.size()) == static_cast<ssize_t>(said.size());
+    _exit(sent ? 0 : 1);
+  }
+  close(answer[1]);
+  std::string said;
+  for (char c; read(answer[0], &c, 1) == 1;) said += c;
+  close(answer[0]);
+  waitpid(pid, nullptr, 0);
+  return said;
 }
 
 // Each test in a fresh working directory, where the chart file is "charts.vnt".
