@@ -62,6 +62,13 @@ TEST(TimeZones, TheOffsetInForceThatDay) {
   // Delhi's ascendant that morning; +05:30 would give 25Ta22.
   EXPECT_NE(run_print(zone_chart("Asia/Kolkata 1944-06-01 06:00")).out.find("As   9Ta58"),
             std::string::npos);
+  // West of Greenwich local mean time runs behind: New York's 74°00' W.
+  const PrintRun west = run_print(
+      std::vector<std::string>{"--zone", "America/New_York", "--date", "1850-06-01",
+                               "--time", "06:00", "--lon", "074W00", "--lat", "40N43"});
+  EXPECT_NE(west.out.find("UTC offset -04:56, local mean time at 074W00"),
+            std::string::npos)
+      << west.out;
 }
 
 TEST(TimeZones, TimesAndZonesThatCannotBeCharted) {

@@ -123,6 +123,19 @@ TEST_F(ChartFile, TheListAndTheLoaderAgreeOnEveryRow) {
 // Mended: a write that stops partway (a file-size limit 40 bytes past the
 // end) leaves no partial line for the next save to run into, and the limit's
 // signal no longer kills the program; a FIFO hung Save.
+// A month outside the calendar is written so that reading refuses it, never
+// from past the end of the month names.
+TEST(ChartLine, AMonthOutsideTheCalendarIsWrittenAsUnknown) {
+  for (int month : {0, 13}) {
+    ChartStateRecord chart{};
+    chart.month = month;
+    ChartLine line;
+    write_chart_line(chart, line);
+    EXPECT_EQ(std::string(line.text + 23, 3), "???");
+    EXPECT_EQ(read_chart_line(line.text, chart), chart_read_unknown_month);
+  }
+}
+
 TEST_F(ChartFile, AFailedSaveLeavesTheFileAsItWas) {
   ChartLine line;
   std::strcpy(line.text, delhi.c_str());
