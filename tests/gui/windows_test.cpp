@@ -153,6 +153,11 @@ TEST_F(Windows, ChartStyles) {
     EXPECT_TRUE(item(style)->value() && !item(north ? "South" : "North")->value());
     EXPECT_TRUE(black(0, 0) && black(90, north ? 90 : 45) && !black(60, 150)) << style;
     EXPECT_EQ(black(90, 45), !north);  // the South grid's first rule
+    // The planet table's first label, "As", where the blocks place it.
+    bool label = false;
+    for (int x = 0; x < 14; ++x)
+      for (int y = 370; y <= 380; ++y) label = label || black(x, y);
+    EXPECT_TRUE(label) << style;
     if (const char* folder = std::getenv("VANTREL_ARTIFACTS")) {
       const std::string command = "import -window " + std::to_string(fl_xid(window)) +
                                   " " + folder + "/chart_" + (north ? "north" : "south") +
