@@ -1,19 +1,14 @@
 #include "app/chart_state.h"
 
+#include "app/local_clock.h"
+#include "app/present_moment.h"
+
 ChartStateRecord ChartState;
 
-const char* const SignAbbrev[12] = {"Ar", "Ta", "Ge", "Cn", "Le", "Vi",
-                                    "Li", "Sc", "Sg", "Cp", "Aq", "Pi"};
+void compute_chart() { ChartState.chart = chart_of(ChartState.chart.input); }
 
-const char* const BodyAbbrev[body_count] = {"As", "Su", "Mo", "Ma", "Me",
-                                            "Ju", "Ve", "Sa", "Ra", "Ke"};
-
-const char* const NakshatraNames[27] = {
-    "Aswini",    "Bharani",  "Krittika", "Rohini",   "Mrigsira",   "Ardra",
-    "Punarvasu", "Pushya",   "Aslesha",  "Magha",    "P.Phalguni", "U.Phalguni",
-    "Hasta",     "Chitra",   "Swati",    "Vishakha", "Anuradha",   "Jyeshtha",
-    "Mula",      "P.Shadya", "U.Shadya", "Shravana", "Dhanishtha", "Shatbisha",
-    "P.Bhadra",  "U.Bhadra", "Revati"};
-
-const char* const MonthAbbrev[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                     "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+void present_moment_chart() {
+  ChartState.chart.input = present_moment_input(read_local_clock());
+  ChartState.chart_style = 0;
+  compute_chart();
+}

@@ -3,7 +3,7 @@
 #include <FL/Fl_Window.H>
 
 #include "app/main_window.h"
-#include "chart/present_moment.h"
+#include "app/chart_state.h"
 #include "display/chart_geometry.h"
 #include "display/draw_chart.h"
 

@@ -18,8 +18,8 @@ Fl_Menu_Bar* main_menu_bar = nullptr;
 
 void quit_command() { std::exit(0); }
 
-void chart_style_command() {
-  ChartState.chart_style = ChartState.chart_style == 1 ? 0 : 1;
+void chart_style_command(int style) {
+  ChartState.chart_style = static_cast<std::uint8_t>(style);
   redraw_chart_view();
 }
 
@@ -36,7 +36,10 @@ void edit_item(Fl_Widget*, void*) { show_chart_data_dialog(true); }
 void open_item(Fl_Widget*, void*) { show_chart_list(); }
 void save_item(Fl_Widget*, void*) { save_chart(); }
 void quit_item(Fl_Widget*, void*) { quit_command(); }
-void style_item(Fl_Widget*, void*) { chart_style_command(); }
+// The toolkit calls back for the item already marked too: each item sets its
+// own style rather than switching.
+void north_item(Fl_Widget*, void*) { chart_style_command(1); }
+void south_item(Fl_Widget*, void*) { chart_style_command(0); }
 void about_item(Fl_Widget*, void*) { about_command(); }
 }  // namespace
 
@@ -52,9 +55,9 @@ Fl_Window* begin_main_window() {
   main_menu_bar->add("File/Open", 0, open_item);
   main_menu_bar->add("File/Save", 0, save_item, nullptr, FL_MENU_DIVIDER);
   main_menu_bar->add("File/Quit", 0, quit_item);
-  main_menu_bar->add("Options/Chart Style.../North Chart", 0, style_item, nullptr,
+  main_menu_bar->add("Options/Chart Style.../North Chart", 0, north_item, nullptr,
                      FL_MENU_RADIO);
-  main_menu_bar->add("Options/Chart Style.../South Chart", 0, style_item, nullptr,
+  main_menu_bar->add("Options/Chart Style.../South Chart", 0, south_item, nullptr,
                      FL_MENU_RADIO | FL_MENU_VALUE);
   main_menu_bar->add("Help/About", 0, about_item);
 

@@ -16,5 +16,6 @@ void end_main_window(Fl_Window* window);
 
 // The menu commands of the shell itself.
 void quit_command();
-void chart_style_command();
+// Draws the diagram in style 0 (South Indian) or 1 (North Indian).
+void chart_style_command(int style);
 void about_command();

@@ -58,16 +58,16 @@ void BM_atlas_lookup(benchmark::State& state) {
 BENCHMARK(BM_atlas_lookup)->Unit(benchmark::kMillisecond);
 
 void BM_zone_offset(benchmark::State& state) {
-  PrintOptions options;
-  options.zone = "America/Los_Angeles";
-  options.year = 2007;
-  options.month = 3;
-  options.day = 22;
-  options.hour = 10;
+  const std::string zone = "America/Los_Angeles";
+  ChartInput chart{};
+  chart.year = 2007;
+  chart.month = 3;
+  chart.day = 22;
+  chart.hour = 10;
   for (auto _ : state) {
     ZoneOffset offset;
     std::string error;
-    benchmark::DoNotOptimize(zone_offset_at(options, offset, error));
+    benchmark::DoNotOptimize(zone_offset_at({zone, chart, fold_refused}, offset, error));
     benchmark::DoNotOptimize(offset);
   }
 }

@@ -7,9 +7,8 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/chart_state.h"
 #include "bench/median_reporter.h"
-#include "chart/compute_chart.h"
+#include "chart/chart.h"
 #include "cli/print_command.h"
 #include "storage/chart_line.h"
 #include "storage/chart_rows.h"
@@ -19,11 +18,11 @@ namespace {
 // Made at build time by tools/make_chart_file.sh.
 const char* const chart_file = VANTREL_BENCH_CHARTS;
 
-const std::vector<ChartStateRecord>& file_charts() {
-  static const std::vector<ChartStateRecord> charts = [] {
-    std::vector<ChartStateRecord> out;
+const std::vector<ChartInput>& file_charts() {
+  static const std::vector<ChartInput> charts = [] {
+    std::vector<ChartInput> out;
     read_chart_rows(chart_file, [&out](std::size_t, const char* row) {
-      ChartStateRecord chart = {};
+      ChartInput chart = {};
       if (read_chart_line(row, chart) == chart_read_ok) out.push_back(chart);
       return true;
     });
@@ -32,15 +31,14 @@ const std::vector<ChartStateRecord>& file_charts() {
   return charts;
 }
 
-// One iteration computes every chart of the file.
+// One iteration computes every chart of the file, dasha listing included.
 void BM_chart_computation(benchmark::State& state) {
-  const std::vector<ChartStateRecord>& charts = file_charts();
+  const std::vector<ChartInput>& charts = file_charts();
   if (charts.empty()) state.SkipWithError("no charts");
   for (auto _ : state) {
-    for (const ChartStateRecord& chart : charts) {
-      ChartState = chart;
-      compute_chart();
-      benchmark::DoNotOptimize(ChartState.positions);
+    for (const ChartInput& input : charts) {
+      const Chart chart = chart_of(input);
+      benchmark::DoNotOptimize(chart.positions);
       benchmark::ClobberMemory();
     }
   }

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "app/chart_state.h"
+#include "app/chart_names.h"
 
 int sign_of(int p) { return p / 1800; }
 
@@ -16,18 +16,11 @@ double nakshatra_measure(int p) { return p / 800.0; }
 
 int navamsha_sign_of(int p) { return (p / 200) % 12 + 1; }
 
-bool is_retrograde_marked(int body) {
-  return body >= moon_body && body <= saturn_body && ChartState.speeds[body] < 0;
+bool is_retrograde_marked(int body, int speed) {
+  return body >= moon_body && body <= saturn_body && speed < 0;
 }
 
 void format_position(char (&area)[position_text_size], int p) {
   std::snprintf(area, sizeof area, "%2d%s%02d", degrees_in_sign(p),
                 SignAbbrev[sign_of(p)], minutes_in_degree(p));
-}
-
-int bodies_in_sign(int sign, int (&bodies)[body_count]) {
-  int count = 0;
-  for (int body = 0; body < body_count; ++body)
-    if (sign_of(ChartState.positions[body]) == sign) bodies[count++] = body;
-  return count;
 }

@@ -2,8 +2,6 @@
 
 #include <cstddef>
 
-#include "app/chart_state.h"
-
 // What the display shows of one body, derived from its sidereal position p
 // in whole arc-minutes (0 to 21599): integer arithmetic only.
 
@@ -20,13 +18,9 @@ double nakshatra_measure(int p);
 // Sign number 1 (Aries) to 12 of the ninth-part of a sign holding p.
 int navamsha_sign_of(int p);
 
-// The bodies of ChartState standing in a sign, in body order, which is the
-// order of their slots in both house diagrams; returns how many.
-int bodies_in_sign(int sign, int (&bodies)[body_count]);
-
-// Only the Moon and Mars to Saturn are ever marked, when their speed in
-// ChartState is below 0; the ascendant, the Sun and the nodes never are.
-bool is_retrograde_marked(int body);
+// Only the Moon and Mars to Saturn are ever marked, when their speed is
+// below 0; the ascendant, the Sun and the nodes never are.
+bool is_retrograde_marked(int body, int speed);
 
 // Degrees, sign and minutes, e.g. "25Li45" or " 6Ar07": always 6 characters.
 constexpr std::size_t position_text_size = 8;

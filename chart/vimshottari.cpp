@@ -3,8 +3,9 @@
 #include <charconv>
 #include <cstdio>
 
-#include "app/chart_state.h"
+#include "app/chart_names.h"
 #include "chart/position_derivations.h"
+#include "ephemeris/time_and_calendar.h"
 
 const char* const DashaLords[dasha_lord_count] = {"Ke", "Ve", "Su", "Mo", "Ma",
                                                   "Ra", "Ju", "Sa", "Me"};
@@ -26,35 +27,19 @@ const double BhuktiDays[dasha_lord_count * dasha_lord_count] = {
 // clang-format on
 
 void format_date(char (&area)[date_text_size], double day_count) {
-  // Applied to every day number without a test for the reform: the text is
-  // Gregorian throughout.
-  int z = static_cast<int>(day_count);
-  // Below day 0 the truncations leave the calendar (months 0 and less). Before
-  // day 1867216 the steps repeat exactly every 400 years (146097 days), so the
-  // day is brought up by whole cycles and the cycles taken off the year.
-  int cycles = 0;
-  if (z < 0) {
-    cycles = -z / 146097 + 1;
-    z += cycles * 146097;
-  }
-  int alpha = static_cast<int>((z - 1867216.25) / 36524.25);
-  int a = z + 1 + alpha - alpha / 4;
-  int b = a + 1524;
-  int c = static_cast<int>((b - 122.1) / 365.25);
-  int d = static_cast<int>(365.25 * c);
-  int e = static_cast<int>((b - d) / 30.6001);
-  int day = b - d - static_cast<int>(30.6001 * e);
-  int month = e <= 13 ? e - 1 : e - 13;
-  int year = (month > 2 ? c - 4716 : c - 4715) - 400 * cycles;
+  const CivilDate date = civil_date_of(day_count);
+  const int day = date.day;
+  const int year = date.year;
+  const char* const month_name = MonthAbbrev[date.month - 1];
   // "Jan 01, 2000": what "%s %2.2d, %d" gives, without the cost of parsing
   // the format for every date of the listing (the printer writes some eighty
   // a chart).
   if (day < 0 || day > 99) {
-    std::snprintf(area, sizeof area, "%s %2.2d, %d", MonthAbbrev[month - 1], day, year);
+    std::snprintf(area, sizeof area, "%s %2.2d, %d", month_name, day, year);
     return;
   }
   char* out = area;
-  for (const char* name = MonthAbbrev[month - 1]; *name != '\0'; ++name) *out++ = *name;
+  for (const char* name = month_name; *name != '\0'; ++name) *out++ = *name;
   *out++ = ' ';
   *out++ = static_cast<char>('0' + day / 10);
   *out++ = static_cast<char>('0' + day % 10);
@@ -85,14 +70,15 @@ bool ends_major_period(const DashaPeriod& period) {
   return (period.sub_lord + 1) % dasha_lord_count == period.major_lord;
 }
 
-void list_dasha_periods(DashaSequence& sequence) {
-  RunningBhukti running = running_bhukti(ChartState.positions[moon_body]);
+DashaSequence dasha_sequence(int moon_position, double julian_day) {
+  RunningBhukti running = running_bhukti(moon_position);
   int major = running.major_lord;
   int sub = running.sub_lord;
   int index = running.index;
-  double date = ChartState.julian_day;
+  double date = julian_day;
   double step = running.step;
 
+  DashaSequence sequence;
   sequence.count = 0;
   for (int block = 0; block < dasha_lord_count; ++block) {
     do {
@@ -107,6 +93,7 @@ void list_dasha_periods(DashaSequence& sequence) {
     sub = major;
   }
   sequence.end_day = date;
+  return sequence;
 }
 
 int running_period(const DashaSequence& sequence, double day) {

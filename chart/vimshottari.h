@@ -47,8 +47,9 @@ struct DashaSequence {
   double end_day;  // where the last period ends
 };
 
-// The Vimshottari sequence of ChartState's chart from the chart moment on.
-void list_dasha_periods(DashaSequence& sequence);
+// The Vimshottari sequence from the chart moment on, for a Moon at position
+// p and the chart's julian_day.
+DashaSequence dasha_sequence(int moon_position, double julian_day);
 
 // True for the last sub-period of its major period.
 bool ends_major_period(const DashaPeriod& period);

@@ -113,18 +113,6 @@ std::vector<std::string> atlas_candidates() {
   return paths;
 }
 
-// Degrees to the nearest whole minute of arc. east_or_south is the side of
-// the negative degrees for a latitude (south), of the positive ones for a
-// longitude (east); a place on zero minutes is north or west.
-SexagesimalValue whole_minutes(double degrees, bool negative_is_east_or_south) {
-  const long minutes = std::lround(std::fabs(degrees) * 60.0);
-  SexagesimalValue value;
-  value.whole = static_cast<int>(minutes / 60);
-  value.sixtieths = static_cast<int>(minutes % 60);
-  value.east_or_south = minutes != 0 && (degrees < 0) == negative_is_east_or_south;
-  return value;
-}
-
 }  // namespace
 
 PlaceQuery parse_place_query(std::string_view text) {
@@ -186,12 +174,13 @@ std::vector<AtlasPlace> nearest_places(const std::string& atlas, const PlaceQuer
   return places;
 }
 
-SexagesimalValue latitude_of(const AtlasPlace& place) {
-  return whole_minutes(place.latitude, true);
+SignedAngle latitude_of(const AtlasPlace& place) {
+  return nearest_minute_angle(place.latitude);
 }
 
-SexagesimalValue longitude_of(const AtlasPlace& place) {
-  return whole_minutes(place.longitude, false);
+// GeoNames counts east positive, the chart west.
+SignedAngle longitude_of(const AtlasPlace& place) {
+  return nearest_minute_angle(-place.longitude);
 }
 
 std::string place_label(const AtlasPlace& place) {

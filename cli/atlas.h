@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/print_options.h"
+#include "app/signed_angle.h"
 
 // One place of the offline atlas (share/atlas/places.tsv, from GeoNames).
 struct AtlasPlace {
@@ -41,9 +41,9 @@ std::vector<AtlasPlace> find_places(const std::string& atlas, const PlaceQuery& 
 std::vector<AtlasPlace> nearest_places(const std::string& atlas, const PlaceQuery& query,
                                        std::size_t count);
 
-// The place's coordinates to the whole minute, as --lat and --lon take them.
-SexagesimalValue latitude_of(const AtlasPlace& place);
-SexagesimalValue longitude_of(const AtlasPlace& place);
+// The place's coordinates to the whole minute, the chart's way round.
+SignedAngle latitude_of(const AtlasPlace& place);
+SignedAngle longitude_of(const AtlasPlace& place);
 
 // "Springfield, MO, US": the text that --city finds the place by.
 std::string place_label(const AtlasPlace& place);

@@ -1,13 +1,11 @@
 #include "cli/cairo_canvas.h"
 
-#include <cairo-pdf.h>
-#include <cairo.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
-#include "cli/utf8_text.h"
+#include "app/utf8_text.h"
 #include "display/chart_blocks.h"
 #include "display/chart_canvas.h"
 #include "display/chart_geometry.h"
@@ -45,7 +43,9 @@ struct CairoCanvas : ChartCanvas {
   std::string valid;
 };
 
-cairo_status_t append_bytes(void* out, const unsigned char* data, unsigned int length) {
+}  // namespace
+
+cairo_status_t append_cairo_bytes(void* out, const unsigned char* data, unsigned int length) {
   static_cast<std::string*>(out)->append(reinterpret_cast<const char*>(data), length);
   return CAIRO_STATUS_SUCCESS;
 }
@@ -54,7 +54,8 @@ cairo_status_t append_bytes(void* out, const unsigned char* data, unsigned int l
 // taken from the user's fontconfig, so a chart is the same picture anywhere:
 // grey antialiasing, slight hinting and whole-pixel advances as the window
 // has them on Debian. The lines are not antialiased: the window's are not.
-cairo_status_t draw_chart(cairo_surface_t* surface, int scale) {
+cairo_status_t draw_cairo_chart(cairo_surface_t* surface, const Chart& chart, int chart_style,
+                                int scale) {
   cairo_t* cairo = cairo_create(surface);
   cairo_scale(cairo, scale, scale);
   cairo_set_source_rgb(cairo, 1, 1, 1);
@@ -75,34 +76,8 @@ cairo_status_t draw_chart(cairo_surface_t* surface, int scale) {
 
   cairo_set_source_rgb(cairo, 0, 0, 0);
   CairoCanvas canvas(cairo);
-  draw_chart_blocks(canvas);
+  draw_chart_blocks(canvas, chart, chart_style);
   cairo_status_t status = cairo_status(cairo);
   cairo_destroy(cairo);
   return status;
-}
-
-}  // namespace
-
-const char* append_png_report(std::string& out, int scale) {
-  cairo_surface_t* surface = cairo_image_surface_create(
-      CAIRO_FORMAT_RGB24, chart_width * scale, chart_height * scale);
-  cairo_status_t status = draw_chart(surface, scale);
-  if (status == CAIRO_STATUS_SUCCESS)
-    status = cairo_surface_write_to_png_stream(surface, append_bytes, &out);
-  cairo_surface_destroy(surface);
-  return status == CAIRO_STATUS_SUCCESS ? nullptr : cairo_status_to_string(status);
-}
-
-const char* append_pdf_report(std::string& out) {
-  cairo_surface_t* surface =
-      cairo_pdf_surface_create_for_stream(append_bytes, &out, chart_width, chart_height);
-  // Cairo dates a PDF by the clock unless told otherwise; a date it cannot
-  // read (here none) leaves the entry out.
-  cairo_pdf_surface_set_metadata(surface, CAIRO_PDF_METADATA_CREATE_DATE, "");
-  cairo_pdf_surface_set_metadata(surface, CAIRO_PDF_METADATA_MOD_DATE, "");
-  cairo_status_t status = draw_chart(surface, 1);
-  cairo_surface_finish(surface);
-  if (status == CAIRO_STATUS_SUCCESS) status = cairo_surface_status(surface);
-  cairo_surface_destroy(surface);
-  return status == CAIRO_STATUS_SUCCESS ? nullptr : cairo_status_to_string(status);
 }

@@ -1,14 +1,16 @@
 #pragma once
 
+#include <cairo.h>
+
 #include <string>
 
-// The whole chart of ChartState as the window draws it, through Cairo:
-// black on white, DejaVu Sans at the window's size, lines one pixel wide on
-// the window's pixels. Each returns nullptr when drawn, else Cairo's reason.
+#include "chart/chart.h"
 
-// A PNG picture of scale (1 to 4) times the window's pixels each way.
-const char* append_png_report(std::string& out, int scale);
+// The whole chart on a Cairo surface as the window draws it: black on white,
+// DejaVu Sans at the window's size, lines one pixel wide on the window's
+// pixels, scale times the window's pixels each way. Cairo's status after.
+cairo_status_t draw_cairo_chart(cairo_surface_t* surface, const Chart& chart, int chart_style,
+                                int scale);
 
-// A one-page PDF of the chart's size in points, with real text and vector
-// lines; no creation date, so the same chart gives the same bytes.
-const char* append_pdf_report(std::string& out);
+// A Cairo write function appending to the std::string at out.
+cairo_status_t append_cairo_bytes(void* out, const unsigned char* data, unsigned int length);

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "cli/print_command.h"
+#include "cli/print_status.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <cstddef>
 #include <string_view>
 
-#include "app/chart_state.h"
 #include "chart/position_derivations.h"
+#include "cli/offset_basis.h"
 #include "chart/vimshottari.h"
 #include "display/dasha_block.h"
 #include "display/header_block.h"
@@ -73,11 +73,12 @@ std::array<std::string, count> json_texts(const char* const (&names)[count]) {
   return texts;
 }
 
-void append_body(JsonLine& line, int body) {
+void append_body(JsonLine& line, const Chart& chart, int body) {
   static const auto bodies = json_texts(BodyAbbrev);
   static const auto signs = json_texts(SignAbbrev);
   static const auto nakshatras = json_texts(NakshatraNames);
-  int p = ChartState.positions[body];
+  int p = chart.positions[body];
+  const BodyFacts& facts = chart.bodies[body];
   char position[position_text_size];
   format_position(position, p);
   line.raw(R"({"body":)"sv);
@@ -85,9 +86,9 @@ void append_body(JsonLine& line, int body) {
   line.raw(R"(,"position":)"sv);
   line.value(p);
   line.raw(R"(,"speed":)"sv);
-  line.value(ChartState.speeds[body]);
+  line.value(chart.speeds[body]);
   line.raw(R"(,"sign":)"sv);
-  line.raw(signs[sign_of(p)]);
+  line.raw(signs[facts.sign]);
   line.raw(R"(,"degree":)"sv);
   line.value(degrees_in_sign(p));
   line.raw(R"(,"minute":)"sv);
@@ -95,11 +96,11 @@ void append_body(JsonLine& line, int body) {
   line.raw(R"(,"position_text":)"sv);
   line.text(position);
   line.raw(R"(,"nakshatra":)"sv);
-  line.raw(nakshatras[nakshatra_of(p)]);
+  line.raw(nakshatras[facts.nakshatra]);
   line.raw(R"(,"navamsha":)"sv);
-  line.value(navamsha_sign_of(p));
+  line.value(facts.navamsha);
   line.raw(R"(,"retrograde":)"sv);
-  line.value(is_retrograde_marked(body));
+  line.value(facts.retrograde);
   line.raw("}"sv);
 }
 
@@ -175,41 +176,41 @@ void append_running(JsonLine& line, const DashaSequence& sequence, int running) 
 
 }  // namespace
 
-void append_json_report(std::string& out, const OffsetBasis* basis,
-                        std::optional<double> on_day) {
+const char* append_json_report(std::string& out, const ReportRequest& request) {
+  const Chart& chart = request.chart;
   char place_line[place_line_size];
-  format_place_line(place_line);
+  format_place_line(place_line, chart.input);
 
   JsonLine line(out);
   line.raw(R"({"name":)"sv);
-  line.text(ChartState.name);
+  line.text(chart.input.name);
   line.raw(R"(,"place":)"sv);
-  line.text(ChartState.place);
+  line.text(chart.input.place);
   line.raw(R"(,"date_line":)"sv);
-  line.text(ChartState.date_line);
+  line.text(chart.input.date_line);
   line.raw(R"(,"place_line":)"sv);
   line.text(place_line);
   line.raw(R"(,"julian_day":)"sv);
-  line.value(ChartState.julian_day);
+  line.value(chart.julian_day);
   line.raw(R"(,"bodies":[)"sv);
   for (int body = 0; body < body_count; ++body) {
     if (body > 0) line.raw(","sv);
-    append_body(line, body);
+    append_body(line, chart, body);
   }
   line.raw(R"(],"dashas":)"sv);
-  DashaSequence sequence;
-  list_dasha_periods(sequence);
-  append_dashas(line, sequence);
-  if (basis != nullptr && basis->shown) {
+  append_dashas(line, chart.dashas);
+  if (request.basis != nullptr && request.basis->shown) {
     line.raw(R"(,"basis":)"sv);
-    line.value(basis_json(*basis));
+    line.value(basis_json(*request.basis));
   }
   line.raw(R"(,"balance":)"sv);
-  append_balance(line, sequence);
-  const int running = on_day ? running_period(sequence, *on_day) : -1;
+  append_balance(line, chart.dashas);
+  const int running =
+      request.on_day ? running_period(chart.dashas, *request.on_day) : -1;
   if (running >= 0) {
     line.raw(R"(,"running":)"sv);
-    append_running(line, sequence, running);
+    append_running(line, chart.dashas, running);
   }
   line.raw("}\n"sv);
+  return nullptr;
 }

@@ -3,19 +3,12 @@
 #include <optional>
 #include <string>
 
-#include "app/chart_state.h"
 #include "app/version.h"
-#include "chart/compute_chart.h"
-#include "chart/vimshottari.h"
+#include "chart/chart.h"
 #include "cli/birth_data.h"
-#include "cli/cairo_canvas.h"
-#include "cli/command_line_chart.h"
 #include "cli/find_places.h"
-#include "cli/json_report.h"
 #include "cli/print_options.h"
 #include "cli/print_output.h"
-#include "cli/svg_canvas.h"
-#include "cli/text_report.h"
 #include "dialogs/chart_data_entries.h"
 #include "ephemeris/time_and_calendar.h"
 #include "storage/chart_line.h"
@@ -48,12 +41,11 @@ std::string file_line(const char* file, std::size_t row) {
   return std::string(file) + ": line " + std::to_string(row) + ": ";
 }
 
-// Refuses an --on date outside ChartState's listing, saying why on err.
-bool on_day_in_listing(const PrintOptions& options, const char* where, std::FILE* err) {
+// Refuses an --on date outside the chart's listing, saying why on err.
+bool on_day_in_listing(const PrintOptions& options, const DashaSequence& sequence,
+                       const char* where, std::FILE* err) {
   const std::optional<double> on_day = on_day_of(options);
   if (!on_day) return true;
-  DashaSequence sequence;
-  list_dasha_periods(sequence);
   if (running_period(sequence, *on_day) >= 0) return true;
   const bool before = *on_day < sequence.periods[0].start_day;
   char limit[date_text_size];
@@ -65,28 +57,16 @@ bool on_day_in_listing(const PrintOptions& options, const char* where, std::FILE
   return false;
 }
 
-// The basis of the offset is said for a chart from the command line only.
-// nullptr once appended, else why the picture could not be drawn.
-const char* append_report(std::string& out, const PrintOptions& options, bool first_chart,
-                          const OffsetBasis* basis) {
-  switch (options.format) {
-    case print_json:
-      append_json_report(out, basis, on_day_of(options));
-      break;
-    case print_svg:
-      append_svg_report(out);
-      break;
-    case print_png:
-      return append_png_report(out, options.scale);
-    case print_pdf:
-      return append_pdf_report(out);
-    case print_text:
-      if (!first_chart) out += '\n';
-      append_text_report(out, on_day_of(options));
-      if (basis != nullptr && basis->shown) append_basis_text(out, *basis);
-      break;
-  }
-  return nullptr;
+// One chart's report after those already in out. The basis of the offset is
+// said for a chart from the command line only. nullptr once appended, else
+// why the picture could not be drawn.
+const char* append_report(std::string& out, const PrintOptions& options, const Chart& chart,
+                          bool first_chart, const OffsetBasis* basis) {
+  if (!first_chart && options.format->between_charts != nullptr)
+    out += options.format->between_charts;
+  const ReportRequest request{chart, options.chart_style, options.scale, basis,
+                              on_day_of(options)};
+  return options.format->write(out, request);
 }
 
 bool report_drawn(const char* failure, const std::string& where, std::FILE* err) {
@@ -95,9 +75,11 @@ bool report_drawn(const char* failure, const std::string& where, std::FILE* err)
   return false;
 }
 
-// The Chart Data dialog's checks on the options as they stand.
-bool chart_data_refused(const PrintOptions& options, std::FILE* err) {
-  const char* message = check_chart_values(chart_values_of(options));
+// The Chart Data dialog's checks on the options as they stand; once they
+// pass, input holds the chart to compute.
+bool chart_data_refused(const PrintOptions& options, ChartInput& input, std::FILE* err) {
+  input = chart_input_of(options);
+  const char* message = accept_chart_input(input);
   if (message != nullptr)
     std::fprintf(err, "%s: %s\n", program, one_line(message).c_str());
   return message != nullptr;
@@ -110,7 +92,8 @@ int print_command_line_chart(PrintOptions options, std::FILE* out, std::FILE* er
     std::fprintf(err, "%s: %s\n", program, error.c_str());
     return status;
   }
-  if (chart_data_refused(options, err)) return print_status_refused;
+  ChartInput input;
+  if (chart_data_refused(options, input, err)) return print_status_refused;
   // The zone is asked about a date and time that passed the checks.
   OffsetBasis basis;
   if (!options.zone.empty() || !options.city.empty()) {
@@ -119,15 +102,13 @@ int print_command_line_chart(PrintOptions options, std::FILE* out, std::FILE* er
       std::fprintf(err, "%s: %s\n", program, error.c_str());
       return status;
     }
-    if (chart_data_refused(options, err)) return print_status_refused;
+    if (chart_data_refused(options, input, err)) return print_status_refused;
   }
-  store_chart_values(chart_values_of(options));
-  ChartState.chart_style = static_cast<std::uint8_t>(options.chart_style);
-  compute_chart();
-  if (!on_day_in_listing(options, "", err)) return print_status_refused;
+  const Chart chart = chart_of(input);
+  if (!on_day_in_listing(options, chart.dashas, "", err)) return print_status_refused;
 
   std::string report;
-  if (!report_drawn(append_report(report, options, true, &basis), "", err))
+  if (!report_drawn(append_report(report, options, chart, true, &basis), "", err))
     return print_status_failed;
   PrintOutput output;
   bool printed = open_print_output(output, options.output, out);
@@ -142,7 +123,7 @@ int print_command_line_chart(PrintOptions options, std::FILE* out, std::FILE* er
   if (options.append.empty()) return print_status_ok;
   // As the window's File > Save: the line reaches the file whole or not at all.
   ChartLine line;
-  write_chart_line(ChartState, line);
+  write_chart_line(chart.input, line);
   if (append_chart_line(options.append.c_str(), line)) return print_status_ok;
   std::fprintf(err, "%s: %s: the chart could not be appended\n", program,
                options.append.c_str());
@@ -186,22 +167,20 @@ int print_chart_file_line(const PrintOptions& options, std::FILE* out, std::FILE
                  options.line);
     return print_status_failed;
   }
-  ChartStateRecord probe = ChartState;
-  if (ChartReadResult result = read_chart_line(text.c_str(), probe);
+  ChartInput input{};
+  if (ChartReadResult result = read_chart_line(text.c_str(), input);
       result != chart_read_ok) {
     std::fprintf(err, "%s: %s: line %d: %s\n", program, file, options.line,
                  chart_read_message(result));
     return print_status_failed;
   }
 
-  ChartState = probe;
-  ChartState.chart_style = static_cast<std::uint8_t>(options.chart_style);
-  compute_chart();
-  if (!on_day_in_listing(options, file_line(file, wanted).c_str(), err))
+  const Chart chart = chart_of(input);
+  if (!on_day_in_listing(options, chart.dashas, file_line(file, wanted).c_str(), err))
     return print_status_refused;
 
   std::string report;
-  if (!report_drawn(append_report(report, options, true, nullptr),
+  if (!report_drawn(append_report(report, options, chart, true, nullptr),
                     file_line(file, wanted), err))
     return print_status_failed;
   PrintOutput output;
@@ -225,7 +204,6 @@ int print_chart_file(const PrintOptions& options, std::FILE* out, std::FILE* err
   }
   if (options.line >= 0) return print_chart_file_line(options, out, err);
 
-  ChartState.chart_style = static_cast<std::uint8_t>(options.chart_style);
   PrintOutput output;
   bool opened = false;
   int status = print_status_ok;
@@ -237,20 +215,21 @@ int print_chart_file(const PrintOptions& options, std::FILE* out, std::FILE* err
           opened = open_print_output(output, options.output, out);
           if (!opened) return false;
         }
-        ChartReadResult result = read_chart_line(text, ChartState);
+        ChartInput input{};
+        ChartReadResult result = read_chart_line(text, input);
         if (result != chart_read_ok) {
           std::fprintf(err, "%s: %s: line %zu: %s\n", program, file, row,
                        chart_read_message(result));
           status = print_status_failed;
           return true;
         }
-        compute_chart();
-        if (!on_day_in_listing(options, file_line(file, row).c_str(), err)) {
+        const Chart chart = chart_of(input);
+        if (!on_day_in_listing(options, chart.dashas, file_line(file, row).c_str(), err)) {
           status = print_status_refused;
           return true;
         }
         // Several charts are text or JSON, which always append.
-        append_report(report, options, first_chart, nullptr);
+        append_report(report, options, chart, first_chart, nullptr);
         first_chart = false;
         // Charts go out in blocks of many, not in a write or two each.
         if (report.size() >= output_block_size) {
@@ -278,11 +257,11 @@ int run_print_command(int argc, const char* const* argv, std::FILE* out, std::FI
   PrintOptions options;
   std::string error;
   if (parse_print_options(argc, argv, options, error) != parse_ok) {
-    std::fprintf(err, "%s: %s\n%s", program, error.c_str(), print_usage_text);
+    std::fprintf(err, "%s: %s\n%s", program, error.c_str(), print_usage_text().c_str());
     return print_status_refused;
   }
   if (options.help) {
-    std::fprintf(out, "%s\n%s", print_usage_text, print_help_text);
+    std::fprintf(out, "%s\n%s", print_usage_text().c_str(), print_help_text().c_str());
     return std::fflush(out) == 0 ? print_status_ok : print_status_failed;
   }
   if (options.version) {

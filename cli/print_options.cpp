@@ -3,57 +3,72 @@
 #include <cstdio>
 #include <cstring>
 
+#include "dialogs/chart_data_entries.h"
 #include "ephemeris/time_and_calendar.h"
 
-const char* const print_usage_text =
-    "usage: vantrel-print [--format text|json|svg|png|pdf] [--scale N]\n"
-    "                     [--style south|north] [--output FILE] [--on YYYY-MM-DD]\n"
-    "                     --date YYYY-MM-DD --time HH:MM\n"
-    "                     [--utc-offset +HH:MM | --zone NAME] [--fold earlier|later]\n"
-    "                     [--city TEXT] [--lon DDD{E|W}MM] [--lat DD{N|S}MM]\n"
-    "                     [--name TEXT] [--place TEXT] [--append CHARTS]\n"
-    "       vantrel-print [--format ...] [--scale N] [--style ...] [--output FILE]\n"
-    "                     [--on ...] --file CHARTS [--line N]\n"
-    "       vantrel-print --find TEXT\n"
-    "       vantrel-print --help | --version\n";
+std::string print_usage_text() {
+  return "usage: vantrel-print [--format " + format_names("|", "|") +
+         "] [--scale N]\n"
+         "                     [--style south|north] [--output FILE] [--on YYYY-MM-DD]\n"
+         "                     --date YYYY-MM-DD --time HH:MM\n"
+         "                     [--utc-offset +HH:MM | --zone NAME] [--fold "
+         "earlier|later]\n"
+         "                     [--city TEXT] [--lon DDD{E|W}MM] [--lat DD{N|S}MM]\n"
+         "                     [--name TEXT] [--place TEXT] [--append CHARTS]\n"
+         "       vantrel-print [--format ...] [--scale N] [--style ...] [--output FILE]\n"
+         "                     [--on ...] --file CHARTS [--line N]\n"
+         "       vantrel-print --find TEXT\n"
+         "       vantrel-print --help | --version\n";
+}
 
-const char* const print_help_text =
-    "Prints a sidereal chart as the Vantrel window draws it: header, house diagram,\n"
-    "planet table, navamsha signs and Vimshottari dashas.\n"
-    "\n"
-    "  --format FORMAT         text (default), json (JSON Lines), or a picture:\n"
-    "                          svg, png or pdf (png and pdf need --output)\n"
-    "  --scale N               png pixels per window pixel, 1 to 4 (default 1)\n"
-    "  --style south|north     house diagram style (default south)\n"
-    "  --output FILE           write FILE, replaced whole only when complete\n"
-    "  --date YYYY-MM-DD       civil date, years 1600 to 2400\n"
-    "  --time HH:MM            local clock time\n"
-    "  --utc-offset +HH:MM     local time minus Universal Time, east positive\n"
-    "                          (India is +05:30; default 00:00)\n"
-    "  --zone NAME             IANA time zone, e.g. Asia/Kolkata: the offset in force\n"
-    "                          at the local date and time, from the system's tzdata\n"
-    "  --fold earlier|later    the offset for a local time that happened twice\n"
-    "  --city TEXT             longitude, latitude and zone from the atlas: Name,\n"
-    "                          \"Name, CC\" or \"Name, Region, CC\" (\"Springfield, MO, "
-    "US\")\n"
-    "  --lon DDD{E|W}MM        longitude, e.g. 077E13 (default 000W00)\n"
-    "  --lat DD{N|S}MM         latitude, e.g. 28N38 (default 00N00)\n"
-    "  --name TEXT             chart name, at most 23 bytes kept\n"
-    "  --place TEXT            place name, at most 23 bytes kept\n"
-    "  --append CHARTS         then append the chart to a chart file, as File > Save\n"
-    "  --file CHARTS           print the charts of a Vantrel chart file\n"
-    "  --line N                only line N of it, counted from 0 (needed for\n"
-    "                          the pictures)\n"
-    "  --on YYYY-MM-DD         also name the dasha period running at 0:00 UT that day\n"
-    "  --find TEXT             list the atlas's places matching TEXT; no chart\n"
-    "  --help                  this text\n"
-    "  --version               the program's version\n"
-    "\n"
-    "Exit status: 0 printed, 1 a chart line, a file or the output failed, 2 refused\n"
-    "options or values.\n"
-    "The atlas: GeoNames (geonames.org), places of 15000 people or more, CC BY 4.0.\n";
-
-const char* const PrintFormatNames[5] = {"text", "json", "svg", "png", "pdf"};
+std::string print_help_text() {
+  return "Prints a sidereal chart as the Vantrel window draws it: header, house "
+         "diagram,\n"
+         "planet table, navamsha signs and Vimshottari dashas.\n"
+         "\n"
+         "  --format FORMAT         " +
+         format_names(", ", " or ") + " (default " + OutputFormats[0].name +
+         ");\n"
+         "                          " +
+         format_names(", ", " and ", &OutputFormat::binary) +
+         " need --output\n"
+         "  --scale N               png pixels per window pixel, 1 to 4 (default 1)\n"
+         "  --style south|north     house diagram style (default south)\n"
+         "  --output FILE           write FILE, replaced whole only when complete\n"
+         "  --date YYYY-MM-DD       civil date, years 1600 to 2400\n"
+         "  --time HH:MM            local clock time\n"
+         "  --utc-offset +HH:MM     local time minus Universal Time, east positive\n"
+         "                          (India is +05:30; default 00:00)\n"
+         "  --zone NAME             IANA time zone, e.g. Asia/Kolkata: the offset in "
+         "force\n"
+         "                          at the local date and time, from the system's "
+         "tzdata\n"
+         "  --fold earlier|later    the offset for a local time that happened twice\n"
+         "  --city TEXT             longitude, latitude and zone from the atlas: Name,\n"
+         "                          \"Name, CC\" or \"Name, Region, CC\" (\"Springfield, "
+         "MO, "
+         "US\")\n"
+         "  --lon DDD{E|W}MM        longitude, e.g. 077E13 (default 000W00)\n"
+         "  --lat DD{N|S}MM         latitude, e.g. 28N38 (default 00N00)\n"
+         "  --name TEXT             chart name, at most 23 bytes kept\n"
+         "  --place TEXT            place name, at most 23 bytes kept\n"
+         "  --append CHARTS         then append the chart to a chart file, as File > "
+         "Save\n"
+         "  --file CHARTS           print the charts of a Vantrel chart file\n"
+         "  --line N                only line N of it, counted from 0 (needed for\n"
+         "                          the pictures)\n"
+         "  --on YYYY-MM-DD         also name the dasha period running at 0:00 UT that "
+         "day\n"
+         "  --find TEXT             list the atlas's places matching TEXT; no chart\n"
+         "  --help                  this text\n"
+         "  --version               the program's version\n"
+         "\n"
+         "Exit status: 0 printed, 1 a chart line, a file or the output failed, 2 "
+         "refused\n"
+         "options or values.\n"
+         "The atlas: GeoNames (geonames.org), places of 15000 people or more, CC BY "
+         "4.0.\n";
+}
 
 namespace {
 
@@ -87,9 +102,7 @@ bool parse_date(const char* text, int& year, int& month, int& day) {
 
 // A day that the calendar has, for dates the dialog's checks do not see.
 bool is_calendar_day(int year, int month, int day) {
-  static const int MonthDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  const int last = MonthDays[month - 1] + (month == 2 ? is_leap_year(year) : 0);
-  return day >= 1 && day <= last;
+  return day >= 1 && day <= days_in_month(year, month);
 }
 
 bool parse_clock(const char* text, int& hours, int& minutes) {
@@ -97,37 +110,34 @@ bool parse_clock(const char* text, int& hours, int& minutes) {
          *text == '\0';
 }
 
-bool parse_utc_offset(const char* text, SexagesimalValue& value) {
+// Local time minus Universal Time, east positive as usually written, into
+// the chart's zone, where ahead of Universal Time is "-". A zero offset is
+// "+".
+bool parse_utc_offset(const char* text, ChartInput& chart) {
   bool ahead = true;
   if (*text == '+' || *text == '-') {
     ahead = *text == '+';
     ++text;
   }
-  if (!parse_clock(text, value.whole, value.sixtieths)) return false;
-  value.east_or_south = ahead;
+  SignedAngle zone;
+  if (!parse_clock(text, zone.whole, zone.sixtieths)) return false;
+  zone.negative = ahead && (zone.whole != 0 || zone.sixtieths != 0);
+  set_zone(chart, zone);
   return true;
 }
 
-// Degrees, a side letter (either case) and minutes, e.g. 077E13 or 28s38.
+// Degrees, a side letter (either case) and minutes, e.g. 077E13 or 28s38;
+// the second side is the chart's negative one.
 bool parse_angle(const char* text, char first_side, char second_side,
-                 SexagesimalValue& value) {
+                 SignedAngle& value) {
   if (!take_digits(text, value.whole)) return false;
   char side = *text;
   if (side >= 'a' && side <= 'z') side = static_cast<char>(side - 'a' + 'A');
   if (side != first_side && side != second_side) return false;
   ++text;
   if (!take_digits(text, value.sixtieths) || *text != '\0') return false;
-  value.east_or_south = side == second_side;
+  value.negative = side == second_side;
   return true;
-}
-
-// The reverse of parse_angle.
-std::string angle_text(const char* format, const SexagesimalValue& value, char first_side,
-                       char second_side) {
-  char text[32];
-  std::snprintf(text, sizeof text, format, value.whole,
-                value.east_or_south ? second_side : first_side, value.sixtieths);
-  return text;
 }
 
 bool parse_whole_number(const char* text, int& value) {
@@ -156,7 +166,7 @@ struct OptionValue {
 };
 
 const OptionValue ValueOptions[] = {
-    {"--format", "text, json, svg, png or pdf"},
+    {"--format", nullptr},  // the format table's names
     {"--scale", "1, 2, 3 or 4"},
     {"--style", "south or north"},
     {"--output", "a file name"},
@@ -179,13 +189,9 @@ const OptionValue ValueOptions[] = {
 
 bool apply_value(const char* name, const char* value, PrintOptions& options) {
   if (std::strcmp(name, "--format") == 0) {
-    for (int format = print_text; format <= print_pdf; ++format) {
-      if (std::strcmp(value, PrintFormatNames[format]) == 0) {
-        options.format = static_cast<PrintFormat>(format);
-        return true;
-      }
-    }
-    return false;
+    const OutputFormat* format = format_named(value);
+    if (format != nullptr) options.format = format;
+    return format != nullptr;
   }
   if (std::strcmp(name, "--scale") == 0) {
     options.has_scale = true;
@@ -206,7 +212,8 @@ bool apply_value(const char* name, const char* value, PrintOptions& options) {
     return !options.output.empty();
   }
   if (std::strcmp(name, "--date") == 0) {
-    options.has_date = parse_date(value, options.year, options.month, options.day);
+    options.has_date =
+        parse_date(value, options.chart.year, options.chart.month, options.chart.day);
     return options.has_date;
   }
   if (std::strcmp(name, "--on") == 0) {
@@ -216,19 +223,22 @@ bool apply_value(const char* name, const char* value, PrintOptions& options) {
     return options.has_on;
   }
   if (std::strcmp(name, "--time") == 0) {
-    options.has_time = parse_clock(value, options.hour, options.minute);
+    options.has_time = parse_clock(value, options.chart.hour, options.chart.minute);
     return options.has_time;
   }
   if (std::strcmp(name, "--utc-offset") == 0) {
-    options.has_utc_offset = parse_utc_offset(value, options.utc_offset);
+    options.has_utc_offset = parse_utc_offset(value, options.chart);
     return options.has_utc_offset;
   }
+  SignedAngle angle;
   if (std::strcmp(name, "--lon") == 0) {
-    options.has_longitude = parse_angle(value, 'W', 'E', options.longitude);
+    options.has_longitude = parse_angle(value, 'W', 'E', angle);
+    if (options.has_longitude) set_longitude(options.chart, angle);
     return options.has_longitude;
   }
   if (std::strcmp(name, "--lat") == 0) {
-    options.has_latitude = parse_angle(value, 'N', 'S', options.latitude);
+    options.has_latitude = parse_angle(value, 'N', 'S', angle);
+    if (options.has_latitude) set_latitude(options.chart, angle);
     return options.has_latitude;
   }
   if (std::strcmp(name, "--name") == 0) {
@@ -258,8 +268,9 @@ bool check_combination(const PrintOptions& options, bool chart_option_given,
     error = "--find lists places and computes no chart: no other option with it";
     return false;
   }
-  if (options.has_on && options.format == print_svg) {
-    error = "--on answers in text or json, not in a picture";
+  if (options.has_on && !options.format->answers_on) {
+    error = "--on answers in " + format_names(", ", " or ", &OutputFormat::answers_on) +
+            ", not in a picture";
     return false;
   }
   if (!options.chart_file.empty()) {
@@ -269,19 +280,20 @@ bool check_combination(const PrintOptions& options, bool chart_option_given,
           "--zone, --fold, --city, --lon, --lat, --name, --place or --append with it";
       return false;
     }
-    if (options.format >= print_svg && options.line < 0) {  // a picture
-      error = std::string("--format ") + PrintFormatNames[options.format] +
+    if (options.format->between_charts == nullptr && options.line < 0) {
+      error = std::string("--format ") + options.format->name +
               " draws one chart: give --line with --file";
       return false;
     }
   }
-  if (is_binary_format(options.format) && options.output.empty()) {
-    error = std::string("--format ") + PrintFormatNames[options.format] +
+  if (options.format->binary && options.output.empty()) {
+    error = std::string("--format ") + options.format->name +
             " writes binary data: give --output FILE";
     return false;
   }
-  if (options.has_scale && options.format != print_png) {
-    error = "--scale is for --format png";
+  if (options.has_scale && !options.format->scalable) {
+    error =
+        "--scale is for --format " + format_names(", ", " or ", &OutputFormat::scalable);
     return false;
   }
   if (!options.chart_file.empty()) return true;
@@ -306,12 +318,11 @@ bool check_combination(const PrintOptions& options, bool chart_option_given,
 
 }  // namespace
 
-std::string latitude_text(const SexagesimalValue& latitude) {
-  return angle_text("%02d%c%02d", latitude, 'N', 'S');
-}
-
-std::string longitude_text(const SexagesimalValue& longitude) {
-  return angle_text("%03d%c%02d", longitude, 'W', 'E');
+ChartInput chart_input_of(const PrintOptions& options) {
+  ChartInput input = options.chart;
+  store_text(input.name, options.name);
+  store_text(input.place, options.place);
+  return input;
 }
 
 ParseOutcome parse_print_options(int argc, const char* const* argv, PrintOptions& options,
@@ -354,7 +365,9 @@ ParseOutcome parse_print_options(int argc, const char* const* argv, PrintOptions
       value = argv[++i];
     }
     if (!apply_value(option->name, value, options)) {
-      error = name + ": expected " + option->expected + ", not '" + value + "'";
+      const std::string expected =
+          option->expected != nullptr ? option->expected : format_names(", ", " or ");
+      error = name + ": expected " + expected + ", not '" + value + "'";
       return parse_refused;
     }
     ++options_given;

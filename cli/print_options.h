@@ -2,46 +2,27 @@
 
 #include <string>
 
-enum PrintFormat : int { print_text = 0, print_json, print_svg, print_png, print_pdf };
-
-// Each format's name on the command line, by PrintFormat.
-extern const char* const PrintFormatNames[5];
-
-// PNG and PDF are bytes for a file, never for a terminal or a pipe.
-inline bool is_binary_format(PrintFormat format) {
-  return format == print_png || format == print_pdf;
-}
-
-// Which of the two offsets a local time that happened twice takes.
-enum ZoneFold : int { fold_refused = 0, fold_earlier, fold_later };
-
-// A time, zone or coordinate as typed: whole units, sixtieths and the side
-// (east, south, or ahead of Universal Time).
-struct SexagesimalValue {
-  int whole = 0;
-  int sixtieths = 0;
-  bool east_or_south = false;
-};
+#include "app/chart_input.h"
+#include "cli/output_formats.h"
+#include "cli/time_zone.h"
 
 // What the command line asks for, parsed but not yet checked against the
 // Chart Data ranges.
 struct PrintOptions {
-  PrintFormat format = print_text;
+  const OutputFormat* format = &OutputFormats[0];
   int chart_style = 0;  // 0 South, 1 North
   std::string output;   // empty: standard output
-  int scale = 1;        // PNG pixels per window pixel each way, 1 to 4
+  int scale = 1;        // picture pixels per window pixel each way, 1 to 4
   bool has_scale = false;
 
-  bool has_date = false;
-  int year = 0, month = 0, day = 0;
-  bool has_time = false;
-  int hour = 0, minute = 0;
-  SexagesimalValue utc_offset;  // east_or_south: ahead of Universal Time
-  SexagesimalValue longitude;   // east_or_south: east
-  SexagesimalValue latitude;    // east_or_south: south
+  // The chart's date, time, zone and coordinates as typed, zero where not:
+  // the zone the chart's own way round ("-" ahead of Universal Time).
+  ChartInput chart{};
   std::string name;
   std::string place;
-  // Which of the values above were typed: those win over the atlas's.
+  // Which of the values were typed: those win over the atlas's.
+  bool has_date = false;
+  bool has_time = false;
   bool has_utc_offset = false;
   bool has_longitude = false;
   bool has_latitude = false;
@@ -63,9 +44,9 @@ struct PrintOptions {
   bool version = false;
 };
 
-// A value as --lat and --lon take it: 28N38, 077E13.
-std::string latitude_text(const SexagesimalValue& latitude);
-std::string longitude_text(const SexagesimalValue& longitude);
+// The inputs of the chart the options give, name and place stored as the
+// dialog stores them; unchecked, date_line empty.
+ChartInput chart_input_of(const PrintOptions& options);
 
 enum ParseOutcome : int { parse_ok = 0, parse_refused };
 
@@ -74,5 +55,6 @@ enum ParseOutcome : int { parse_ok = 0, parse_refused };
 ParseOutcome parse_print_options(int argc, const char* const* argv, PrintOptions& options,
                                  std::string& error);
 
-extern const char* const print_usage_text;
-extern const char* const print_help_text;
+// The usage lines, and the help text after them.
+std::string print_usage_text();
+std::string print_help_text();

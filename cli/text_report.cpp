@@ -4,8 +4,8 @@
 #include <cstring>
 #include <iterator>
 
-#include "app/chart_state.h"
 #include "chart/position_derivations.h"
+#include "cli/offset_basis.h"
 #include "chart/vimshottari.h"
 #include "display/body_label.h"
 #include "display/dasha_block.h"
@@ -65,7 +65,7 @@ std::string shown_field(const char* text) {
   return shown;
 }
 
-void append_south_picture(std::string& out) {
+void append_south_picture(std::string& out, const Chart& chart) {
   char grid[grid_rows][grid_columns];
   for (auto& row : grid)
     for (char& c : row) c = ' ';
@@ -81,11 +81,11 @@ void append_south_picture(std::string& out) {
     // The window leaves the fixed signs unnamed; text needs them on the border.
     put(grid, top, left + 2, SignAbbrev[sign]);
     int bodies[body_count];
-    int count = bodies_in_sign(sign, bodies);
+    int count = bodies_in_sign(chart, sign, bodies);
     for (int slot = 0;
          slot < count && slot < static_cast<int>(std::size(SouthSlotOffset)); ++slot) {
       char label[body_label_size];
-      format_body_label(label, bodies[slot]);
+      format_body_label(label, chart, bodies[slot]);
       const TextOffset& at = SouthSlotOffset[slot];
       put(grid, top + 1 + slot_row(at), left + slot_column(at), label);
     }
@@ -95,17 +95,17 @@ void append_south_picture(std::string& out) {
 
 // The diamond does not fit characters: its twelve houses as a list, each with
 // the sign number the window writes in it and its bodies in the same order.
-void append_north_houses(std::string& out) {
-  int sign = sign_of(ChartState.positions[ascendant_body]);
+void append_north_houses(std::string& out, const Chart& chart) {
+  int sign = chart.bodies[ascendant_body].sign;
   for (int house = 1; house <= 12; ++house) {
     char line[160];
     int length =
         std::snprintf(line, sizeof line, "House %2d  Sign %2d:", house, sign + 1);
     int bodies[body_count];
-    int count = bodies_in_sign(sign, bodies);
+    int count = bodies_in_sign(chart, sign, bodies);
     for (int i = 0; i < count; ++i) {
       char label[body_label_size];
-      format_body_label(label, bodies[i]);
+      format_body_label(label, chart, bodies[i]);
       length += std::snprintf(line + length, sizeof line - length, "  %s", label);
     }
     append_line(out, line, static_cast<std::size_t>(length));
@@ -113,18 +113,18 @@ void append_north_houses(std::string& out) {
   }
 }
 
-void append_planet_table(std::string& out) {
+void append_planet_table(std::string& out, const Chart& chart) {
   for (int row = 0; row < 5; ++row) {
     std::string line;
     for (int body = row; body < body_count; body += 5) {
       char name[body_label_size];
-      format_body_name(name, body);
+      format_body_name(name, chart, body);
       char position[position_text_size];
-      int p = ChartState.positions[body];
+      int p = chart.positions[body];
       format_position(position, p);
       char cell[48];
       std::snprintf(cell, sizeof cell, "%-4s%-7s%-12s", name, position,
-                    NakshatraNames[nakshatra_of(p)]);
+                    NakshatraNames[chart.bodies[body].nakshatra]);
       if (!line.empty()) line += "  ";
       line += cell;
     }
@@ -132,12 +132,12 @@ void append_planet_table(std::string& out) {
   }
 }
 
-void append_navamsha_line(std::string& out) {
+void append_navamsha_line(std::string& out, const Chart& chart) {
   append_line(out, std::string("Navamsha Signs:"));
   std::string line;
   for (int body = 0; body < body_count; ++body) {
     char item[body_label_size];
-    format_navamsha_item(item, body);
+    format_navamsha_item(item, chart, body);
     char cell[16];
     std::snprintf(cell, sizeof cell, "%-6s", item);
     line += cell;
@@ -195,20 +195,22 @@ void append_dasha_queries(std::string& out, const DashaSequence& sequence,
 
 }  // namespace
 
-void append_text_report(std::string& out, std::optional<double> on_day) {
-  append_line(out, shown_field(ChartState.name));
-  append_line(out, std::string(ChartState.date_line));
+const char* append_text_report(std::string& out, const ReportRequest& request) {
+  const Chart& chart = request.chart;
+  append_line(out, shown_field(chart.input.name));
+  append_line(out, std::string(chart.input.date_line));
   char place_line[place_line_size];
-  format_place_line(place_line);
+  format_place_line(place_line, chart.input);
   append_line(out, shown_field(place_line));
-  if (ChartState.chart_style)
-    append_north_houses(out);
+  if (request.chart_style)
+    append_north_houses(out, chart);
   else
-    append_south_picture(out);
-  append_planet_table(out);
-  append_navamsha_line(out);
-  DashaSequence sequence;
-  list_dasha_periods(sequence);
-  append_dasha_listing(out, sequence);
-  append_dasha_queries(out, sequence, on_day);
+    append_south_picture(out, chart);
+  append_planet_table(out, chart);
+  append_navamsha_line(out, chart);
+  append_dasha_listing(out, chart.dashas);
+  append_dasha_queries(out, chart.dashas, request.on_day);
+  if (request.basis != nullptr && request.basis->shown)
+    append_basis_text(out, *request.basis);
+  return nullptr;
 }

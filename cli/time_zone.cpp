@@ -18,7 +18,7 @@ using hh_mm_ss = date::hh_mm_ss<Duration>;
 #include <vector>
 
 #include "cli/closest_names.h"
-#include "cli/print_command.h"
+#include "cli/print_status.h"
 
 namespace {
 
@@ -34,10 +34,11 @@ long whole_minutes(long seconds) {
   return std::lround(static_cast<double>(seconds) / 60);
 }
 
-std::string local_text(const PrintOptions& options) {
+std::string local_text(const ZoneQuery& query) {
+  const ChartInput& chart = query.chart;
   char text[48];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d", options.year,
-                options.month, options.day, options.hour, options.minute);
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d", chart.year, chart.month,
+                chart.day, chart.hour, chart.minute);
   return text;
 }
 
@@ -85,9 +86,9 @@ std::string nearest_zone_names(const date::tzdb& database, const std::string& na
 }
 
 // The period of a time that happened once, or why there is none.
-bool choose_period(const date::local_info& info, const PrintOptions& options,
+bool choose_period(const date::local_info& info, const ZoneQuery& query,
                    date::sys_info& period, std::string& error) {
-  const std::string when = local_text(options) + " in " + options.zone;
+  const std::string when = local_text(query) + " in " + query.zone;
   switch (info.result) {
     case date::local_info::unique:
       period = info.first;
@@ -103,34 +104,35 @@ bool choose_period(const date::local_info& info, const PrintOptions& options,
       return false;
     }
     default:
-      if (options.fold == fold_refused) {
+      if (query.fold == fold_refused) {
         error = when + " happened twice, at " + offset_and_abbreviation(info.first) +
                 " and then at " + offset_and_abbreviation(info.second) +
                 ": choose with --fold earlier or --fold later";
         return false;
       }
-      period = options.fold == fold_earlier ? info.first : info.second;
+      period = query.fold == fold_earlier ? info.first : info.second;
       return true;
   }
 }
 
-int offset_from_database(const PrintOptions& options, ZoneOffset& offset,
+int offset_from_database(const ZoneQuery& query, ZoneOffset& offset,
                          std::string& error) {
   const date::tzdb& database = date::get_tzdb();
   const auto zone = std::find_if(database.zones.begin(), database.zones.end(),
-                                 [&options](const date::time_zone& candidate) {
-                                   return candidate.name() == options.zone;
+                                 [&query](const date::time_zone& candidate) {
+                                   return candidate.name() == query.zone;
                                  });
   if (zone == database.zones.end()) {
-    error = "unknown time zone \"" + options.zone +
-            "\"; nearest:" + nearest_zone_names(database, options.zone);
+    error = "unknown time zone \"" + query.zone +
+            "\"; nearest:" + nearest_zone_names(database, query.zone);
     return print_status_refused;
   }
+  const ChartInput& chart = query.chart;
   const date::local_seconds local =
-      date::local_days{date::year{options.year} / options.month / options.day} +
-      std::chrono::hours{options.hour} + std::chrono::minutes{options.minute};
+      date::local_days{date::year{chart.year} / chart.month / chart.day} +
+      std::chrono::hours{chart.hour} + std::chrono::minutes{chart.minute};
   date::sys_info period;
-  if (!choose_period(local_info_at(*zone, local), options, period, error))
+  if (!choose_period(local_info_at(*zone, local), query, period, error))
     return print_status_refused;
 
   offset.database_seconds = static_cast<long>(period.offset.count());
@@ -139,14 +141,12 @@ int offset_from_database(const PrintOptions& options, ZoneOffset& offset,
   long minutes = whole_minutes(offset.database_seconds);
   if (offset.local_mean_time) {
     // The sun's mean time at the place: 4 minutes of time per degree east.
-    const SexagesimalValue& longitude = options.longitude;
-    const long east = (longitude.whole * 60L + longitude.sixtieths) *
-                      (longitude.east_or_south ? 1 : -1);
+    const long east = -signed_minutes(longitude_angle(chart));
     minutes = std::lround(static_cast<double>(east) / 15.0);
   }
   if (std::labs(minutes) > largest_chart_offset) {
-    error = options.zone + " gives " + offset_and_abbreviation(period) + " at " +
-            local_text(options) + ": a chart holds offsets up to 12:59";
+    error = query.zone + " gives " + offset_and_abbreviation(period) + " at " +
+            local_text(query) + ": a chart holds offsets up to 12:59";
     return print_status_refused;
   }
   offset.minutes = static_cast<int>(minutes);
@@ -155,9 +155,9 @@ int offset_from_database(const PrintOptions& options, ZoneOffset& offset,
 
 }  // namespace
 
-int zone_offset_at(const PrintOptions& options, ZoneOffset& offset, std::string& error) {
+int zone_offset_at(const ZoneQuery& query, ZoneOffset& offset, std::string& error) {
   try {
-    return offset_from_database(options, offset, error);
+    return offset_from_database(query, offset, error);
   } catch (const std::exception& failure) {
     error = std::string("time-zone database: ") + failure.what();
     return print_status_failed;

@@ -2,7 +2,17 @@
 
 #include <string>
 
-#include "cli/print_options.h"
+#include "app/chart_input.h"
+
+// Which of the two offsets a local time that happened twice takes.
+enum ZoneFold : int { fold_refused = 0, fold_earlier, fold_later };
+
+// A zone asked about a chart's local date and time.
+struct ZoneQuery {
+  const std::string& zone;  // IANA name
+  const ChartInput& chart;  // its date, time and longitude
+  ZoneFold fold;
+};
 
 // The offset from Universal Time that a time zone gives at a chart's local
 // date and time.
@@ -13,13 +23,13 @@ struct ZoneOffset {
   bool local_mean_time = false;  // the place's own, where the zone gives LMT
 };
 
-// The offset of options.zone at the options' local date and time, from the
-// system's tzdata, as a print status. A time that happened twice takes
-// options.fold; where the zone gives local mean time, the offset is that of
-// options.longitude. Refused for an unknown name (error gives the nearest
+// The offset of the query's zone at the chart's local date and time, from
+// the system's tzdata, as a print status. A time that happened twice takes
+// the query's fold; where the zone gives local mean time, the offset is that
+// of the chart's longitude. Refused for an unknown name (error gives the nearest
 // names), a time that happened twice without a fold or never happened, and
 // an offset beyond 12:59; failed when the database cannot be read.
-int zone_offset_at(const PrintOptions& options, ZoneOffset& offset, std::string& error);
+int zone_offset_at(const ZoneQuery& query, ZoneOffset& offset, std::string& error);
 
 // The version of the system's time-zone database, e.g. "2026f".
 std::string tzdata_version();

@@ -1,10 +1,15 @@
-# vantrel_layer(NAME [ON lower...] SOURCES files... [HEADERS files...])
+# vantrel_layer(NAME [ON lower...] [USES family...] SOURCES files...
+#               [HEADERS files...])
 # makes the static library vantrel_NAME from SOURCES, linked to the layers
-# it is ON, and a build step that fails when one of its files includes a
-# header of a layer it does not build on (directly or through those below).
-# Layers are declared bottom up; a header belongs to the layer of its .cpp.
+# it is ON, and a build step (check_layer_includes.cmake) that fails when one
+# of its files includes a header of a layer it does not build on (directly or
+# through those below), or a library's headers it does not declare it USES
+# (FL, nlohmann, cairo, date, unicode, X11), when a layer it is ON has none of
+# its headers included, or when its modules include each other round a
+# cycle. Layers are declared bottom up; a header belongs to the layer of its
+# .cpp.
 function(vantrel_layer name)
-  cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "ON;SOURCES;HEADERS")
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "ON;USES;SOURCES;HEADERS")
   set(files ${arg_HEADERS})
   set(owners)
   foreach(source IN LISTS arg_SOURCES)
@@ -44,6 +49,7 @@ function(vantrel_layer name)
   add_custom_command(
     OUTPUT ${stamp}
     COMMAND ${CMAKE_COMMAND} -DLAYER=${name} "-DFILES=${files}" "-DALLOWED=${allowed}"
+            "-DDECLARED=${arg_ON}" "-DUSES=${arg_USES}"
             -DOWNERS_FILE=${PROJECT_BINARY_DIR}/layers/owners.txt
             -DSOURCE_DIR=${PROJECT_SOURCE_DIR} -DSTAMP=${stamp}
             -P ${PROJECT_SOURCE_DIR}/cmake/check_layer_includes.cmake

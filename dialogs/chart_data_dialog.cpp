@@ -14,9 +14,8 @@
 #include "app/chart_view.h"
 #include "app/local_clock.h"
 #include "app/message_boxes.h"
-#include "chart/compute_chart.h"
 #include "dialogs/chart_data_entries.h"
-#include "dialogs/whole_characters.h"
+#include "app/utf8_text.h"
 
 Fl_Window* chart_data_window = nullptr;
 Fl_Input* name_field = nullptr;
@@ -129,7 +128,7 @@ void destroy_dialog() {
 }  // namespace
 
 void show_chart_data_dialog(bool prefill) {
-  const ChartStateRecord& chart = ChartState;
+  const ChartInput& chart = ChartState.chart.input;
   chart_data_window = new Fl_Window(280, 240, "Chart Data");
   // The frame's close control and Escape would only hide the window, and the
   // next opening would lose it: they cancel instead.
@@ -164,12 +163,12 @@ void show_chart_data_dialog(bool prefill) {
 }
 
 void chart_data_ok() {
-  ChartDataEntries entries = read_entries();
-  if (const char* message = check_chart_data(entries)) {
+  ChartInput input = read_chart_data(read_entries());
+  if (const char* message = accept_chart_input(input)) {
     show_alert(message);
     return;
   }
-  store_chart_data(entries);
+  ChartState.chart.input = input;
   compute_chart();
   redraw_chart_view();
   destroy_dialog();
@@ -177,16 +176,17 @@ void chart_data_ok() {
 
 void chart_data_now() {
   std::tm local = read_local_clock();
-  ChartState.month = local.tm_mon + 1;
-  ChartState.day = local.tm_mday;
-  ChartState.year = local.tm_year + 1900;
-  ChartState.hour = local.tm_hour;
-  ChartState.minute = local.tm_min;
-  month_choice->value(ChartState.month - 1);
-  write_int(day_field, ChartState.day);
-  write_int(year_field, ChartState.year);
-  write_int(hour_field, ChartState.hour);
-  write_int(minute_field, ChartState.minute);
+  ChartInput& chart = ChartState.chart.input;
+  chart.month = local.tm_mon + 1;
+  chart.day = local.tm_mday;
+  chart.year = local.tm_year + 1900;
+  chart.hour = local.tm_hour;
+  chart.minute = local.tm_min;
+  month_choice->value(chart.month - 1);
+  write_int(day_field, chart.day);
+  write_int(year_field, chart.year);
+  write_int(hour_field, chart.hour);
+  write_int(minute_field, chart.minute);
   chart_data_window->redraw();
 }
 

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
+
+#include "app/chart_input.h"
 
 // The bytes of a name or place that the chart keeps.
 constexpr std::size_t stored_text_bytes = 23;
@@ -27,40 +30,20 @@ struct ChartDataEntries {
   std::string lat_minutes;
 };
 
-// The same entries with every integer field read as a number; the printer
-// fills one directly from the values it parsed.
-struct ChartDataValues {
-  std::string name;
-  int month_index = 0;
-  long day = 0;
-  long year = 0;
-  long hour = 0;
-  long minute = 0;
-  int zone_sign_index = 0;
-  long zone_hours = 0;
-  long zone_minutes = 0;
-  std::string place;
-  long lon_degrees = 0;
-  int lon_dir_index = 0;
-  long lon_minutes = 0;
-  long lat_degrees = 0;
-  int lat_dir_index = 0;
-  long lat_minutes = 0;
-};
-
 // An integer field's value as strtol reads it in base 10: a leading zero, as
-// in "08", is no octal prefix. A text beyond the range of long reads as
-// LONG_MAX or LONG_MIN, so it fails every range check instead of wrapping
-// into an accepted value.
-long read_integer_field(const std::string& text);
+// in "08", is no octal prefix. A text beyond the range of an int reads as its
+// nearest end, so it fails every range check instead of wrapping into an
+// accepted value.
+std::int32_t read_integer_field(const std::string& text);
 
-ChartDataValues read_chart_data(const ChartDataEntries& entries);
+// Copies a name or place, cut at a whole character to the bytes kept.
+void store_text(char (&field)[32], const std::string& text);
 
-// The message of the first check that fails, or nullptr when all pass.
-const char* check_chart_values(const ChartDataValues& values);
-const char* check_chart_data(const ChartDataEntries& entries);
+// The entries as a chart's inputs: the integer fields read, name and place
+// stored, the sides taken from the choices with their signed values. Checks
+// nothing and leaves date_line empty.
+ChartInput read_chart_data(const ChartDataEntries& entries);
 
-// Writes checked values into ChartState with their sign conventions and
-// composes date_line; computes nothing.
-void store_chart_values(const ChartDataValues& values);
-void store_chart_data(const ChartDataEntries& entries);
+// The message of the first check that fails, or nullptr when all pass and the
+// inputs' date_line is formatted: the chart is then ready to compute.
+const char* accept_chart_input(ChartInput& input);

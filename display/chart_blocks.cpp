@@ -1,6 +1,5 @@
 #include "display/chart_blocks.h"
 
-#include "app/chart_state.h"
 #include "display/chart_geometry.h"
 #include "display/dasha_block.h"
 #include "display/header_block.h"
@@ -9,14 +8,14 @@
 #include "display/planet_table.h"
 #include "display/south_chart.h"
 
-void draw_chart_blocks(ChartCanvas& canvas) {
-  draw_header(canvas, header_origin.x, header_origin.y);
-  if (ChartState.chart_style)
-    draw_north_chart(canvas, diagram_origin.x, diagram_origin.y);
+void draw_chart_blocks(ChartCanvas& canvas, const Chart& chart, int chart_style) {
+  draw_header(canvas, chart.input, header_origin.x, header_origin.y);
+  if (chart_style)
+    draw_north_chart(canvas, chart, diagram_origin.x, diagram_origin.y);
   else
-    draw_south_chart(canvas, diagram_origin.x, diagram_origin.y);
+    draw_south_chart(canvas, chart, diagram_origin.x, diagram_origin.y);
   // The blocks below draw in the black the header and diagram left current.
-  draw_planet_table(canvas, planet_table_origin.x, planet_table_origin.y);
-  draw_navamsha_list(canvas, navamsha_origin.x, navamsha_origin.y);
-  draw_dashas(canvas, dasha_origin.x, dasha_origin.y);
+  draw_planet_table(canvas, chart, planet_table_origin.x, planet_table_origin.y);
+  draw_navamsha_list(canvas, chart, navamsha_origin.x, navamsha_origin.y);
+  draw_dashas(canvas, chart.dashas, dasha_origin.x, dasha_origin.y);
 }

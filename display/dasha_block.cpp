@@ -37,12 +37,10 @@ void format_running_dates(RunningDates& dates, const DashaSequence& sequence, in
                              : sequence.end_day);
 }
 
-void draw_dashas(ChartCanvas& canvas, int x, int y) {
+void draw_dashas(ChartCanvas& canvas, const DashaSequence& sequence, int x, int y) {
   canvas.draw_text(dasha_title, x, y + 12);
   canvas.draw_line(x, y + 14, x + 140, y + 14);
 
-  DashaSequence sequence;
-  list_dasha_periods(sequence);
   DashaCell cells[dasha_period_capacity];
   arrange_dashas(sequence, cells);
   // Baselines 12 pixels apart, 4 more after a block of several periods; the

@@ -31,7 +31,6 @@ struct RunningDates {
 };
 void format_running_dates(RunningDates& dates, const DashaSequence& sequence, int index);
 
-// The Vimshottari listing of ChartState's chart: title, rule, and every
-// sub-period from the chart moment on with its starting date. Draws in the
-// colour left current.
-void draw_dashas(ChartCanvas& canvas, int x, int y);
+// The Vimshottari listing: title, rule, and every sub-period from the chart
+// moment on with its starting date. Draws in the colour left current.
+void draw_dashas(ChartCanvas& canvas, const DashaSequence& sequence, int x, int y);

@@ -2,6 +2,7 @@
 
 #include <FL/fl_draw.H>
 
+#include "app/chart_state.h"
 #include "display/chart_blocks.h"
 #include "display/chart_geometry.h"
 
@@ -33,5 +34,5 @@ draw_chart::draw_chart(int x, int y, int width, int height)
 void draw_chart::draw() {
   fl_font(FL_HELVETICA, chart_font_size);
   ToolkitCanvas canvas(x(), y());
-  draw_chart_blocks(canvas);
+  draw_chart_blocks(canvas, ChartState.chart, ChartState.chart_style);
 }

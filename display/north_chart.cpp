@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <iterator>
 
-#include "app/chart_state.h"
 #include "chart/position_derivations.h"
 #include "display/body_label.h"
 
@@ -34,7 +33,7 @@ const TextOffset NorthBodyPos[12][9] = {
 };
 // clang-format on
 
-void draw_north_chart(ChartCanvas& canvas, int x, int y) {
+void draw_north_chart(ChartCanvas& canvas, const Chart& chart, int x, int y) {
   constexpr int w = figure_width;
   constexpr int h = figure_height;
   constexpr int half_w = w / 2;
@@ -54,7 +53,7 @@ void draw_north_chart(ChartCanvas& canvas, int x, int y) {
   canvas.draw_line(x + half_w, y + h - 1, x + w - 1, y + half_h);
   canvas.draw_line(x + half_w, y, x + w - 1, y + half_h);
 
-  int ascendant_sign = sign_of(ChartState.positions[ascendant_body]);
+  int ascendant_sign = chart.bodies[ascendant_body].sign;
 
   int n = ascendant_sign + 1;
   for (int house = 0; house < 12; ++house) {
@@ -69,14 +68,14 @@ void draw_north_chart(ChartCanvas& canvas, int x, int y) {
   int s = ascendant_sign;
   for (int house = 0; house < 12; ++house) {
     int bodies[body_count];
-    int count = bodies_in_sign(s, bodies);
+    int count = bodies_in_sign(chart, s, bodies);
     // Only a chart not computed yet (all zero) puts a tenth body in a sign:
     // the nodes always stand six signs apart.
     for (int slot = 0;
          slot < count && slot < static_cast<int>(std::size(NorthBodyPos[house]));
          ++slot) {
       char label[body_label_size];
-      format_body_label(label, bodies[slot]);
+      format_body_label(label, chart, bodies[slot]);
       const TextOffset& at = NorthBodyPos[house][slot];
       canvas.draw_text(label, x + at.dx, y + at.dy + 12);
     }

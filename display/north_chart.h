@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/chart.h"
 #include "display/chart_canvas.h"
 #include "display/text_offset.h"
 
@@ -11,4 +12,4 @@ extern const TextOffset NorthNumberPos[12];
 extern const TextOffset NorthBodyPos[12][9];
 
 // Figure of 360 x 360 with its top-left corner at (x, y).
-void draw_north_chart(ChartCanvas& canvas, int x, int y);
+void draw_north_chart(ChartCanvas& canvas, const Chart& chart, int x, int y);

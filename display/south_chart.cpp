@@ -2,7 +2,6 @@
 
 #include <iterator>
 
-#include "app/chart_state.h"
 #include "chart/position_derivations.h"
 #include "display/body_label.h"
 
@@ -20,7 +19,7 @@ const TextOffset SouthSlotOffset[9] = {
     {4, 2}, {4, 14}, {4, 26}, {4, 38}, {4, 50}, {48, 2}, {48, 14}, {48, 26}, {48, 38},
 };
 
-void draw_south_chart(ChartCanvas& canvas, int x, int y) {
+void draw_south_chart(ChartCanvas& canvas, const Chart& chart, int x, int y) {
   constexpr int w = figure_width;
   constexpr int h = figure_height;
   constexpr int q = w / 4;
@@ -42,13 +41,13 @@ void draw_south_chart(ChartCanvas& canvas, int x, int y) {
 
   for (int sign = 0; sign < 12; ++sign) {
     int bodies[body_count];
-    int count = bodies_in_sign(sign, bodies);
+    int count = bodies_in_sign(chart, sign, bodies);
     // Only a chart not computed yet (all zero) puts a tenth body in a sign:
     // the nodes always stand six signs apart.
     for (int slot = 0;
          slot < count && slot < static_cast<int>(std::size(SouthSlotOffset)); ++slot) {
       char label[body_label_size];
-      format_body_label(label, bodies[slot]);
+      format_body_label(label, chart, bodies[slot]);
       int dx = SouthCellOrigin[sign].dx + SouthSlotOffset[slot].dx;
       int dy = SouthCellOrigin[sign].dy + SouthSlotOffset[slot].dy;
       canvas.draw_text(label, x + dx, y + dy + 12);

@@ -19,6 +19,35 @@ int is_leap_year(int year) {
   return year % 400 == 0 ? 1 : 0;
 }
 
+int days_in_month(int year, int month) {
+  static const int MonthDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  return MonthDays[month - 1] + (month == 2 ? is_leap_year(year) : 0);
+}
+
+CivilDate civil_date_of(double day_count) {
+  // Applied to every day number without a test for the reform: the date is
+  // Gregorian throughout.
+  int z = static_cast<int>(day_count);
+  // Below day 0 the truncations leave the calendar (months 0 and less). Before
+  // day 1867216 the steps repeat exactly every 400 years (146097 days), so the
+  // day is brought up by whole cycles and the cycles taken off the year.
+  int cycles = 0;
+  if (z < 0) {
+    cycles = -z / 146097 + 1;
+    z += cycles * 146097;
+  }
+  const int alpha = static_cast<int>((z - 1867216.25) / 36524.25);
+  const int a = z + 1 + alpha - alpha / 4;
+  const int b = a + 1524;
+  const int c = static_cast<int>((b - 122.1) / 365.25);
+  const int d = static_cast<int>(365.25 * c);
+  const int e = static_cast<int>((b - d) / 30.6001);
+  const int day = b - d - static_cast<int>(30.6001 * e);
+  const int month = e <= 13 ? e - 1 : e - 13;
+  const int year = (month > 2 ? c - 4716 : c - 4715) - 400 * cycles;
+  return {year, month, day};
+}
+
 double local_sidereal_angle(double t, double ut_hours, double longitude) {
   // The hours enter with factor 1: T already carries the time of day and
   // 2400.0513 * T the sidereal excess.

@@ -14,6 +14,19 @@ double julian_day_number(int month, int day, int year);
 // Gregorian rule for every year: 1 for a leap year, else 0.
 int is_leap_year(int year);
 
+// Days in a month (1 to 12) of a year, by the leap-year rule above.
+int days_in_month(int year, int month);
+
+// The civil date of a day count on the julian_day scale (its integer part
+// the Julian day number, its fraction the part of the day elapsed), in the
+// Gregorian calendar for every day number, also before 1582.
+struct CivilDate {
+  int year;
+  int month;  // 1 to 12
+  int day;
+};
+CivilDate civil_date_of(double day_count);
+
 // Local mean sidereal angle in degrees, 0 <= value < 360; longitude West positive.
 double local_sidereal_angle(double t, double ut_hours, double longitude);
 

@@ -8,7 +8,6 @@
 #include "app/chart_state.h"
 #include "app/chart_view.h"
 #include "app/message_boxes.h"
-#include "chart/compute_chart.h"
 #include "storage/chart_line.h"
 #include "storage/chart_rows.h"
 #include "storage/chart_save.h"
@@ -88,7 +87,8 @@ void close_chart_list() {
 }
 
 void load_chart_line(int index) {
-  const ChartReadResult result = load_chart_row(chart_file_name, index, ChartState);
+  const ChartReadResult result =
+      load_chart_row(chart_file_name, index, ChartState.chart.input);
   if (result == chart_read_ok) {
     compute_chart();
     redraw_chart_view();
@@ -99,7 +99,7 @@ void load_chart_line(int index) {
 
 void save_chart() {
   ChartLine line;
-  write_chart_line(ChartState, line);
+  write_chart_line(ChartState.chart.input, line);
   if (append_chart_line(chart_file_name, line)) {
     show_message("Chart has been saved.");
   } else {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/chart_state.h"
+#include "app/chart_input.h"
 
 // One saved chart as the text of its line in the chart file, newline included.
 // In-range values give 100 characters; the room above that keeps hand-edited
@@ -27,13 +27,13 @@ enum ChartReadResult : int {
 char field_character(char c);
 
 // The fixed-column line of the inputs of a chart.
-void write_chart_line(const ChartStateRecord& chart, ChartLine& line);
+void write_chart_line(const ChartInput& chart, ChartLine& line);
 
 // Reads the text up to its first newline or NUL (at most 1023 characters) into
 // the input fields of the chart and formats its date_line. Columns past the end
 // of the text read as blanks. On any result but chart_read_ok the chart is left
 // as it was.
-ChartReadResult read_chart_line(const char* text, ChartStateRecord& chart);
+ChartReadResult read_chart_line(const char* text, ChartInput& chart);
 
 // The alert text for a refused line or file, nullptr when there is nothing to say.
 const char* chart_read_message(ChartReadResult result);

@@ -78,7 +78,7 @@ ChartReadResult read_chart_rows(const char* filename, const ChartRowTaker& take)
   return any_line ? chart_read_ok : chart_read_no_chart;
 }
 
-ChartReadResult load_chart_row(const char* filename, int index, ChartStateRecord& chart) {
+ChartReadResult load_chart_row(const char* filename, int index, ChartInput& chart) {
   ChartReadResult result = chart_read_no_line;
   int seen = 0;
   const ChartReadResult file_result =

@@ -3,7 +3,6 @@
 #include <cstddef>
 #include <functional>
 
-#include "app/chart_state.h"
 #include "storage/chart_line.h"
 
 // Takes one row of the chart file that holds a line: its number among all the
@@ -28,4 +27,4 @@ ChartReadResult read_chart_rows(const char* filename, const ChartRowTaker& take)
 // as the list shows them) into the input fields of the chart. An index past
 // the last of them gives chart_read_no_line. The chart is changed only when
 // the result is chart_read_ok.
-ChartReadResult load_chart_row(const char* filename, int index, ChartStateRecord& chart);
+ChartReadResult load_chart_row(const char* filename, int index, ChartInput& chart);

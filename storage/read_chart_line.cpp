@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "app/chart_names.h"
 #include "app/date_line.h"
 #include "storage/chart_line.h"
 
@@ -55,7 +56,7 @@ void copy_columns(const char* columns, int first, char (&field)[32]) {
 
 }  // namespace
 
-ChartReadResult read_chart_line(const char* text, ChartStateRecord& chart) {
+ChartReadResult read_chart_line(const char* text, ChartInput& chart) {
   char columns[longest_line + 1];
   int length = 0;
   while (length < longest_line && text[length] != '\0' && text[length] != '\n') {
@@ -66,7 +67,7 @@ ChartReadResult read_chart_line(const char* text, ChartStateRecord& chart) {
   while (length < layout_width) columns[length++] = ' ';
   columns[length] = '\0';
 
-  ChartStateRecord read = chart;
+  ChartInput read = chart;
   copy_columns(columns, 0, read.name);
 
   read.month = month_at(columns, 23);
@@ -99,19 +100,10 @@ ChartReadResult read_chart_line(const char* text, ChartStateRecord& chart) {
     read.hour = 0;
   }
 
-  read.zone_dir = columns[50] == '-' ? 1 : 0;
-  read.zone_offset = read.zone_hours + read.zone_minutes / 60.0;
-  if (read.zone_dir == 1) read.zone_offset = -read.zone_offset;
-
+  set_zone(read, {read.zone_hours, read.zone_minutes, columns[50] == '-'});
   format_date_line(read);
-
-  read.lon_dir = columns[59] == 'E' ? 1 : 0;
-  read.longitude = read.lon_degrees + read.lon_minutes / 60.0;
-  if (read.lon_dir == 1) read.longitude = -read.longitude;
-
-  read.lat_dir = columns[68] == 'S' ? 1 : 0;
-  read.latitude = read.lat_degrees + read.lat_minutes / 60.0;
-  if (read.lat_dir == 1) read.latitude = -read.latitude;
+  set_longitude(read, {read.lon_degrees, read.lon_minutes, columns[59] == 'E'});
+  set_latitude(read, {read.lat_degrees, read.lat_minutes, columns[68] == 'S'});
 
   copy_columns(columns, 75, read.place);
 

@@ -1,6 +1,7 @@
 #include <cstddef>
 #include <cstdio>
 
+#include "app/chart_names.h"
 #include "storage/chart_line.h"
 
 char field_character(char c) {
@@ -20,7 +21,7 @@ void copy_field(const char* source, std::size_t source_size, char (&field)[24]) 
 
 }  // namespace
 
-void write_chart_line(const ChartStateRecord& chart, ChartLine& line) {
+void write_chart_line(const ChartInput& chart, ChartLine& line) {
   char name[24];
   char place[24];
   copy_field(chart.name, sizeof chart.name, name);

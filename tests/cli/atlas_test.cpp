@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/chart_state.h"
+#include "app/chart_input.h"
 #include "storage/chart_line.h"
 #include "storage/chart_rows.h"
 #include "support/test_support.h"
@@ -94,7 +94,7 @@ TEST_F(AppendChart, TheChartFileReadsItBack) {
                             }),
             chart_read_ok);
   ASSERT_EQ(rows.size(), 2u);
-  ChartStateRecord chart{};
+  ChartInput chart{};
   ASSERT_EQ(read_chart_line(rows[1].c_str(), chart), chart_read_ok);
   EXPECT_STREQ(chart.date_line, "Mar 22, 2007 10:00 Zone: 07:00");
   EXPECT_EQ(std::string(chart.place).rfind("Berkeley ", 0), 0u);

@@ -4,11 +4,8 @@
 #include <random>
 #include <string>
 
-#include "app/chart_state.h"
-#include "chart/compute_chart.h"
-#include "chart/vimshottari.h"
+#include "chart/chart.h"
 #include "cli/json_report.h"
-#include "dialogs/chart_data_entries.h"
 
 namespace {
 
@@ -20,23 +17,20 @@ TEST(DashaQueries, AgreeWithTheListingOnRandomCharts) {
     auto pick = [&random](long low, long high) {
       return std::uniform_int_distribution<long>(low, high)(random);
     };
-    ChartDataValues values;
-    values.year = pick(1600, 2400);
-    values.month_index = static_cast<int>(pick(0, 11));
-    values.day = pick(1, 28);
-    values.hour = pick(0, 23);
-    values.minute = pick(0, 59);
-    values.zone_hours = pick(0, 12);
-    values.lon_degrees = pick(0, 179);
-    values.lat_degrees = pick(0, 89);
-    store_chart_values(values);
-    compute_chart();
-    DashaSequence sequence;
-    list_dasha_periods(sequence);
+    ChartInput input{};
+    input.year = static_cast<int>(pick(1600, 2400));
+    input.month = static_cast<int>(pick(1, 12));
+    input.day = static_cast<int>(pick(1, 28));
+    input.hour = static_cast<int>(pick(0, 23));
+    input.minute = static_cast<int>(pick(0, 59));
+    set_zone(input, {static_cast<int>(pick(0, 12)), 0, false});
+    set_longitude(input, {static_cast<int>(pick(0, 179)), 0, false});
+    set_latitude(input, {static_cast<int>(pick(0, 89)), 0, false});
+    const Chart computed = chart_of(input);
     const double on = std::floor(std::uniform_real_distribution<double>(
-        ChartState.julian_day + 1, sequence.end_day)(random));
+        computed.julian_day + 1, computed.dashas.end_day)(random));
     std::string line;
-    append_json_report(line, nullptr, on);
+    append_json_report(line, {computed, 0, 1, nullptr, on});
     const auto chart = nlohmann::json::parse(line);
     const auto& dashas = chart["dashas"];
     SCOPED_TRACE(line);
@@ -46,7 +40,7 @@ TEST(DashaQueries, AgreeWithTheListingOnRandomCharts) {
     std::size_t next = 1;
     while (dashas[next]["major"] == dashas.front()["major"]) ++next;
     const double total = balance["days_total"].get<double>();
-    EXPECT_EQ(ChartState.julian_day + total, dashas[next]["day"].get<double>());
+    EXPECT_EQ(computed.julian_day + total, dashas[next]["day"].get<double>());
     const double counted = balance["years"].get<int>() * 365.25 +
                            balance["months"].get<int>() * (365.25 / 12) +
                            balance["days"].get<int>();

@@ -10,9 +10,8 @@
 #include <cstring>
 #include <filesystem>
 
-#include "app/chart_state.h"
 #include "cli/print_options.h"
-#include "cli/svg_canvas.h"
+#include "cli/svg_report.h"
 #include "support/test_support.h"
 
 namespace {
@@ -42,8 +41,9 @@ TEST_F(Print, GoldenCases) {
   for (std::string expected, args; cases >> expected && std::getline(cases, args);) {
     const PrintRun run = run_print(args);
     std::string err = run.err;
-    for (std::size_t at; (at = err.find(print_usage_text)) != std::string::npos;)
-      err.replace(at, std::strlen(print_usage_text), "[usage]\n");
+    const std::string usage = print_usage_text();
+    for (std::size_t at; (at = err.find(usage)) != std::string::npos;)
+      err.replace(at, usage.size(), "[usage]\n");
     transcript += "$ vantrel-print" + args + "\nexit " + std::to_string(run.status) +
                   "\n" + err + (expected == "-" ? run.out : "");
     if (expected != "-") expect_golden(expected, run.out);
@@ -133,10 +133,10 @@ TEST_F(Print, ADeviceOrFifoIsWrittenThrough) {
 // more than a sign's slots, and the tenth was placed past its slot table.
 TEST(Svg, UncomputedChartKeepsNineBodiesInTheirSlots) {
   for (const char* style : {"south", "north"}) {
-    ChartState = {};
-    ChartState.chart_style = style[0] == 'n';
+    Chart uncomputed{};
+    derive_chart_facts(uncomputed);
     std::string svg;
-    append_svg_report(svg);
+    append_svg_report(svg, {uncomputed, style[0] == 'n', 1, nullptr, std::nullopt});
     expect_golden(std::string("uncomputed_") + style + ".svg", svg);
   }
 }

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/chart_state.h"
+#include "app/chart_names.h"
 #include "ephemeris/body_positions.h"
 #include "ephemeris/moon_and_node.h"
 #include "ephemeris/planet_series.h"

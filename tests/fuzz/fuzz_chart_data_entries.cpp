@@ -9,7 +9,6 @@
 #include <cstring>
 #include <string>
 
-#include "app/chart_state.h"
 #include "dialogs/chart_data_entries.h"
 #include "ephemeris/time_and_calendar.h"
 #include "fuzz/fuzz_checks.h"
@@ -89,7 +88,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzz_require(read_integer_field(entries.year) == field_value(entries.year),
                "an integer field reads otherwise than strtol");
 
-  const char* message = check_chart_data(entries);
+  ChartInput chart = read_chart_data(entries);
+  const char* message = accept_chart_input(chart);
   if (message != nullptr) {
     fuzz_require(is_check_message(message), "a refusal with an unknown message");
     return 0;
@@ -113,12 +113,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz_require(day <= 30, "the 31st of a 30-day month passed");
   }
 
-  store_chart_data(entries);
-  expect_stored_text(ChartState.name, entries.name);
-  expect_stored_text(ChartState.place, entries.place);
-  fuzz_require(ChartState.month == entries.month_index + 1 && ChartState.day == day &&
-                   ChartState.year == year,
+  expect_stored_text(chart.name, entries.name);
+  expect_stored_text(chart.place, entries.place);
+  fuzz_require(chart.month == entries.month_index + 1 && chart.day == day &&
+                   chart.year == year,
                "stored date differs from the entries");
-  compute_and_draw_chart();
+  compute_and_draw_chart(chart);
   return 0;
 }

@@ -6,13 +6,12 @@
 #include <cstring>
 #include <string>
 
-#include "app/chart_state.h"
 #include "fuzz/fuzz_checks.h"
 #include "storage/chart_line.h"
 
 namespace {
 
-bool in_dialog_ranges(const ChartStateRecord& c) {
+bool in_dialog_ranges(const ChartInput& c) {
   return c.year >= 1600 && c.year <= 2400 && c.day >= 1 && c.day <= 31 && c.hour >= 0 &&
          c.hour <= 23 && c.minute >= 0 && c.minute <= 59 && c.zone_hours >= 0 &&
          c.zone_hours <= 12 && c.zone_minutes >= 0 && c.zone_minutes <= 59 &&
@@ -29,7 +28,7 @@ bool has_control_character(const char* text) {
   return false;
 }
 
-bool same_inputs(const ChartStateRecord& a, const ChartStateRecord& b) {
+bool same_inputs(const ChartInput& a, const ChartInput& b) {
   return std::strcmp(a.name, b.name) == 0 && std::strcmp(a.place, b.place) == 0 &&
          std::strcmp(a.date_line, b.date_line) == 0 && a.month == b.month &&
          a.day == b.day && a.year == b.year && a.hour == b.hour && a.minute == b.minute &&
@@ -48,9 +47,9 @@ bool same_inputs(const ChartStateRecord& a, const ChartStateRecord& b) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);
-  ChartStateRecord chart;
+  ChartInput chart;
   std::memset(&chart, 0x5a, sizeof chart);
-  ChartStateRecord before;
+  ChartInput before;
   std::memcpy(&before, &chart, sizeof chart);
 
   const ChartReadResult result = read_chart_line(text.c_str(), chart);
@@ -70,14 +69,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ChartLine line;
     write_chart_line(chart, line);
     fuzz_require(std::strlen(line.text) == 100, "in-range chart not 100 characters");
-    ChartStateRecord again;
+    ChartInput again;
     std::memcpy(&again, &chart, sizeof chart);
     fuzz_require(read_chart_line(line.text, again) == chart_read_ok,
                  "written line refused");
     fuzz_require(same_inputs(chart, again), "written line reads back otherwise");
   }
 
-  std::memcpy(&ChartState, &chart, sizeof chart);
-  compute_and_draw_chart();
+  compute_and_draw_chart(chart);
   return 0;
 }

@@ -47,9 +47,9 @@ std::vector<std::string> expected_rows(const std::uint8_t* data, std::size_t siz
 }
 
 void expect_row_loads_as_shown(const std::vector<std::string>& rows, long index) {
-  ChartStateRecord direct;
+  ChartInput direct;
   std::memset(&direct, 0x3c, sizeof direct);
-  ChartStateRecord loaded;
+  ChartInput loaded;
   std::memcpy(&loaded, &direct, sizeof direct);
 
   ChartReadResult want = chart_read_no_line;

@@ -1,16 +1,14 @@
 #pragma once
 
-// What every fuzz target asks of a chart that was let into ChartState: it
-// computes onto the circle and draws inside the widget. A broken promise
+// What every fuzz target asks of a chart that was let in: it computes onto
+// the circle and draws inside the widget. A broken promise
 // aborts, which libFuzzer keeps as a crash input.
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
-#include "app/chart_state.h"
-#include "chart/compute_chart.h"
-#include "chart/vimshottari.h"
+#include "chart/chart.h"
 #include "display/chart_blocks.h"
 #include "display/chart_canvas.h"
 
@@ -35,19 +33,17 @@ struct CheckingCanvas : ChartCanvas {
   }
 };
 
-// Computes ChartState and draws it in both styles.
-inline void compute_and_draw_chart() {
-  compute_chart();
+// Computes the chart of the inputs and draws it in both styles.
+inline void compute_and_draw_chart(const ChartInput& input) {
+  const Chart chart = chart_of(input);
   for (int body = 0; body < body_count; ++body) {
-    fuzz_require(ChartState.positions[body] >= 0 && ChartState.positions[body] <= 21599,
+    fuzz_require(chart.positions[body] >= 0 && chart.positions[body] <= 21599,
                  "position off the circle");
   }
-  fuzz_require(
-      std::memchr(ChartState.date_line, '\0', sizeof ChartState.date_line) != nullptr,
-      "date_line without its end");
-  for (std::uint8_t style : {std::uint8_t{0}, std::uint8_t{1}}) {
-    ChartState.chart_style = style;
+  fuzz_require(std::memchr(input.date_line, '\0', sizeof input.date_line) != nullptr,
+               "date_line without its end");
+  for (int style : {0, 1}) {
     CheckingCanvas canvas;
-    draw_chart_blocks(canvas);
+    draw_chart_blocks(canvas, chart, style);
   }
 }

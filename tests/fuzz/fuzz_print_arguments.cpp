@@ -49,20 +49,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz_require(!error.empty(), "a refusal without a reason");
     return 0;
   }
-  fuzz_require(options.format >= print_text && options.format <= print_pdf,
+  fuzz_require(options.format >= OutputFormats &&
+                   options.format < OutputFormats + output_format_count,
                "unknown format");
   fuzz_require(options.scale >= 1 && options.scale <= 4, "scale");
-  fuzz_require(!is_binary_format(options.format) || !options.output.empty(),
+  fuzz_require(!options.format->binary || !options.output.empty(),
                "binary data for a terminal");
   fuzz_require(options.chart_style == 0 || options.chart_style == 1, "unknown style");
   fuzz_require(options.line >= -1, "negative line number");
   fuzz_require(options.help || options.version || !options.chart_file.empty() ||
                    !options.find.empty() || (options.has_date && options.has_time),
                "a chart without its date and time");
-  if (options.has_date) fuzz_require(options.month >= 1 && options.month <= 12, "month");
-  for (const SexagesimalValue* value :
-       {&options.utc_offset, &options.longitude, &options.latitude}) {
-    fuzz_require(value->whole >= 0 && value->sixtieths >= 0, "negative part of a value");
+  const ChartInput& chart = options.chart;
+  if (options.has_date) fuzz_require(chart.month >= 1 && chart.month <= 12, "month");
+  for (const SignedAngle& value :
+       {zone_angle(chart), longitude_angle(chart), latitude_angle(chart)}) {
+    fuzz_require(value.whole >= 0 && value.sixtieths >= 0, "negative part of a value");
   }
 
   if (!options.output.empty() || !options.chart_file.empty() || !options.append.empty() ||

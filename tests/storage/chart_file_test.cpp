@@ -11,7 +11,7 @@
 #include <sstream>
 #include <vector>
 
-#include "app/chart_state.h"
+#include "app/chart_input.h"
 #include "storage/chart_line.h"
 #include "storage/chart_rows.h"
 #include "storage/chart_save.h"
@@ -34,7 +34,7 @@ TEST(ChartLine, HandEditedLines) {
   std::istringstream lines(read_file(VANTREL_SOURCE_DIR "/tests/golden/chart_lines.vnt"));
   std::string out;
   for (std::string text; std::getline(lines, text);) {
-    ChartStateRecord chart{}, untouched{};
+    ChartInput chart{}, untouched{};
     const ChartReadResult result = read_chart_line(text.c_str(), chart);
     ChartLine line;
     write_chart_line(chart, line);
@@ -103,7 +103,7 @@ TEST_F(ChartFile, TheListAndTheLoaderAgreeOnEveryRow) {
     EXPECT_EQ(rows, f.rows);
     EXPECT_EQ(numbers, f.numbers);
     for (int index = -1; index <= static_cast<int>(rows.size()); ++index) {
-      ChartStateRecord chart{}, shown{};
+      ChartInput chart{}, shown{};
       const bool listed = index >= 0 && index < static_cast<int>(rows.size());
       const ChartReadResult loaded = load_chart_row(f.file.c_str(), index, chart);
       if (listed) {
@@ -115,7 +115,7 @@ TEST_F(ChartFile, TheListAndTheLoaderAgreeOnEveryRow) {
     }
   }
   write_file("charts.vnt", files[3].content);
-  ChartStateRecord chart{};
+  ChartInput chart{};
   ASSERT_EQ(load_chart_row("charts.vnt", 0, chart), chart_read_ok);
   EXPECT_STREQ(chart.place, "Delhi                  ");
 }
@@ -127,7 +127,7 @@ TEST_F(ChartFile, TheListAndTheLoaderAgreeOnEveryRow) {
 // from past the end of the month names.
 TEST(ChartLine, AMonthOutsideTheCalendarIsWrittenAsUnknown) {
   for (int month : {0, 13}) {
-    ChartStateRecord chart{};
+    ChartInput chart{};
     chart.month = month;
     ChartLine line;
     write_chart_line(chart, line);
@@ -158,7 +158,7 @@ TEST_F(ChartFile, AFailedSaveLeavesTheFileAsItWas) {
 }
 
 ChartLine numbered_line(int writer, int number) {
-  ChartStateRecord chart{};
+  ChartInput chart{};
   EXPECT_EQ(read_chart_line(delhi.c_str(), chart), chart_read_ok);
   std::snprintf(chart.name, sizeof chart.name, "Writer %d line %d", writer, number);
   ChartLine line;

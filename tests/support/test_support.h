@@ -25,12 +25,42 @@ inline std::string read_file(const std::string& name) {
   return content.str();
 }
 
-// A golden file under tests/golden/ against what the program gives now. With
-// VANTREL_UPDATE_GOLDEN=1 in the environment the file is written instead.
+// The lines where two texts differ, numbered from 1, as "-" before and "+"
+// after, at most shown of them.
+inline std::string changed_lines(const std::string& before, const std::string& after,
+                                 int shown = 12) {
+  std::istringstream old_lines(before), new_lines(after);
+  std::string listing, old_line, new_line;
+  int changed = 0;
+  for (int number = 1;; ++number) {
+    const bool has_old = static_cast<bool>(std::getline(old_lines, old_line));
+    const bool has_new = static_cast<bool>(std::getline(new_lines, new_line));
+    if (!has_old && !has_new) break;
+    if (has_old && has_new && old_line == new_line) continue;
+    if (++changed > shown) continue;
+    listing += "  line " + std::to_string(number) + ":\n";
+    if (has_old) listing += "  - " + old_line + "\n";
+    if (has_new) listing += "  + " + new_line + "\n";
+  }
+  if (changed > shown) listing += "  and " + std::to_string(changed - shown) + " more\n";
+  return listing;
+}
+
+// A golden file under tests/golden/ against what the program gives now,
+// listing the lines that differ. With VANTREL_UPDATE_GOLDEN=1 in the
+// environment a differing file is written anew, and the test still fails
+// with the lines it changed: an update is never silent.
 inline void expect_golden(const std::string& name, const std::string& actual) {
   const std::string path = VANTREL_SOURCE_DIR "/tests/golden/" + name;
-  if (std::getenv("VANTREL_UPDATE_GOLDEN")) write_file(path, actual);
-  EXPECT_TRUE(read_file(path) == actual) << "differs from tests/golden/" << name;
+  const std::string expected = read_file(path);
+  if (expected == actual) return;
+  const std::string changes = changed_lines(expected, actual);
+  if (std::getenv("VANTREL_UPDATE_GOLDEN")) {
+    write_file(path, actual);
+    ADD_FAILURE() << "updated tests/golden/" << name << "; review:\n" << changes;
+    return;
+  }
+  ADD_FAILURE() << "differs from tests/golden/" << name << ":\n" << changes;
 }
 
 // vantrel-print run in-process on blank-separated arguments ('' is empty).

@@ -1,9 +1,9 @@
-#include "cli/svg_canvas.h"
+#include "cli/svg_report.h"
 
 #include <cstdint>
 #include <cstdio>
 
-#include "cli/utf8_text.h"
+#include "app/utf8_text.h"
 #include "display/chart_blocks.h"
 #include "display/chart_geometry.h"
 
@@ -62,9 +62,9 @@ void SvgCanvas::draw_line(int x1, int y1, int x2, int y2) {
   lines += element;
 }
 
-void append_svg_report(std::string& out) {
+const char* append_svg_report(std::string& out, const ReportRequest& request) {
   SvgCanvas canvas;
-  draw_chart_blocks(canvas);
+  draw_chart_blocks(canvas, request.chart, request.chart_style);
   char head[384];
   std::snprintf(head, sizeof head,
                 "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
@@ -90,4 +90,5 @@ void append_svg_report(std::string& out) {
   out += text_group;
   out += canvas.texts;
   out += "</g>\n</svg>\n";
+  return nullptr;
 }

@@ -1,10 +1,17 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
 // The replacement character U+FFFD in UTF-8.
 inline constexpr const char* replacement_character = "\xEF\xBF\xBD";
+
+// Bytes in the sequence a lead byte starts: 1 for ASCII and for anything
+// that is no lead byte.
+std::size_t utf8_lead_length(unsigned char lead);
+
+inline bool is_utf8_continuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
 
 // Length of the well-formed UTF-8 sequence at text, 0 when it is not one
 // (overlong forms, surrogates and values past U+10FFFF included); code is
@@ -31,3 +38,13 @@ void for_each_character(const char* text, Visit&& visit) {
 
 // Text as well-formed UTF-8, bad bytes replaced.
 void append_valid_utf8(std::string& out, const char* text);
+
+// The length of the longest start of text, up to its NUL, that is at most
+// max_bytes long and does not split a UTF-8 character: the fixed byte columns
+// of the chart file would carry half of it. text must hold max_bytes + 1
+// bytes or a NUL before.
+std::size_t whole_characters_length(const char* text, std::size_t max_bytes);
+
+// Copies the start of text that whole_characters_length measures into
+// destination (which holds max_bytes + 1) and NUL-terminates it.
+void copy_whole_characters(char* destination, const char* text, std::size_t max_bytes);

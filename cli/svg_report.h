@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "cli/report.h"
 #include "display/chart_canvas.h"
 
 // Draws into SVG elements in the widget's own pixels. Lines keep their
@@ -20,6 +21,6 @@ struct SvgCanvas : ChartCanvas {
 // UTF-8 and characters that XML forbids replaced by U+FFFD.
 void append_xml_text(std::string& out, const char* text);
 
-// The whole chart of ChartState as the window draws it, as one SVG document:
-// white background, black lines 1 unit wide, sans-serif text of size 11.
-void append_svg_report(std::string& out);
+// The whole chart as the window draws it, as one SVG document: white
+// background, black lines 1 unit wide, sans-serif text of size 11.
+const char* append_svg_report(std::string& out, const ReportRequest& request);

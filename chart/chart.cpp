@@ -1,0 +1,65 @@
+#include "chart/chart.h"
+
+#include <cmath>
+
+#include "chart/position_derivations.h"
+#include "ephemeris/ascendant_ayanamsha.h"
+#include "ephemeris/body_positions.h"
+#include "ephemeris/time_and_calendar.h"
+
+int sidereal_minutes(double tropical_degrees, double ayanamsha_degrees) {
+  double x = std::fmod(tropical_degrees + ayanamsha_degrees, 360.0);
+  int position = static_cast<int>(x * 60.0);
+  if (position < 0) position += 21600;
+  return position;
+}
+
+int motion_arc_seconds(double degrees_per_day) {
+  return static_cast<int>(degrees_per_day * 3600.0);
+}
+
+Chart chart_of(const ChartInput& input) {
+  Chart chart;
+  chart.input = input;
+  double julian_day = julian_day_number(input.month, input.day, input.year);
+  // Left unreduced: a late local time in a "+" zone runs past 24 hours, and
+  // both the day count and the ascendant take it as it is.
+  double ut_hours = input.hour + input.minute / 60.0;
+  ut_hours = ut_hours + input.zone_offset;
+  julian_day = julian_day + ut_hours / 24.0;
+  chart.julian_day = julian_day;
+
+  // julian_day counts from noon-based day numbers plus the UT day fraction,
+  // so it is half a day ahead of the astronomical Julian date.
+  double t = (julian_day - 0.5 - 2451545.0) / 36525.0;
+
+  double longitudes[body_count] = {};
+  double motions[body_count] = {};
+  body_positions(t, longitudes, motions);
+  longitudes[ascendant_body] = ascendant(t, ut_hours, input.longitude, input.latitude);
+  motions[ascendant_body] = 0;
+  double a = ayanamsha(t);
+
+  for (int i = 0; i < body_count; ++i) {
+    chart.positions[i] = sidereal_minutes(longitudes[i], a);
+    chart.speeds[i] = motion_arc_seconds(motions[i]);
+  }
+  derive_chart_facts(chart);
+  return chart;
+}
+
+void derive_chart_facts(Chart& chart) {
+  for (int i = 0; i < body_count; ++i) {
+    const int p = chart.positions[i];
+    chart.bodies[i] = {sign_of(p), nakshatra_of(p), navamsha_sign_of(p),
+                       is_retrograde_marked(i, chart.speeds[i])};
+  }
+  chart.dashas = dasha_sequence(chart.positions[moon_body], chart.julian_day);
+}
+
+int bodies_in_sign(const Chart& chart, int sign, int (&bodies)[body_count]) {
+  int count = 0;
+  for (int body = 0; body < body_count; ++body)
+    if (chart.bodies[body].sign == sign) bodies[count++] = body;
+  return count;
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+
+#include "app/chart_input.h"
+#include "app/chart_names.h"
+#include "chart/vimshottari.h"
+
+// What a chart shows of one body beyond its position, derived once.
+struct BodyFacts {
+  int sign;       // 0 Aries to 11 Pisces
+  int nakshatra;  // 0 Aswini to 26 Revati
+  int navamsha;   // sign number 1 to 12 of the ninth-part
+  bool retrograde;
+};
+
+// One chart: its inputs, the computed moment and positions, and what is
+// derived from them. A value: many can exist at once.
+struct Chart {
+  ChartInput input;
+  double julian_day;                   // Julian day number + UT / 24
+  std::int32_t positions[body_count];  // sidereal arc-minutes, 0 to 21599
+  std::int32_t speeds[body_count];     // arc-seconds per day
+  BodyFacts bodies[body_count];
+  DashaSequence dashas;  // from the chart moment on
+};
+
+// The chart of the inputs' date, time, zone and coordinates. Pure.
+Chart chart_of(const ChartInput& input);
+
+// Fills bodies and dashas from julian_day, positions and speeds.
+void derive_chart_facts(Chart& chart);
+
+// Sidereal arc-minutes, 0 to 21599, from a tropical longitude and the
+// (negative) ayanamsha in degrees. A negative sum is truncated toward zero
+// before the turn is added, so it rounds up to the next whole arc-minute.
+int sidereal_minutes(double tropical_degrees, double ayanamsha_degrees);
+
+// Whole arc-seconds per day, truncated toward zero: a tiny backward motion
+// gives 0 and so no retrograde mark.
+int motion_arc_seconds(double degrees_per_day);
+
+// The chart's bodies standing in a sign, in body order, which is the order of
+// their slots in both house diagrams; returns how many.
+int bodies_in_sign(const Chart& chart, int sign, int (&bodies)[body_count]);

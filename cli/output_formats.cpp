@@ -1,0 +1,39 @@
+#include "cli/output_formats.h"
+
+#include <iterator>
+
+#include "cli/json_report.h"
+#include "cli/pdf_report.h"
+#include "cli/png_report.h"
+#include "cli/svg_report.h"
+#include "cli/text_report.h"
+
+// The first row is the default.
+const OutputFormat OutputFormats[] = {
+    {"text", append_text_report, "\n", false, false, true},
+    {"json", append_json_report, "", false, false, true},
+    {"svg", append_svg_report, nullptr, false, false, false},
+    {"png", append_png_report, nullptr, true, true, false},
+    {"pdf", append_pdf_report, nullptr, true, false, false},
+};
+
+const int output_format_count = static_cast<int>(std::size(OutputFormats));
+
+const OutputFormat* format_named(std::string_view name) {
+  for (const OutputFormat& format : OutputFormats)
+    if (name == format.name) return &format;
+  return nullptr;
+}
+
+std::string format_names(const char* separator, const char* last_separator,
+                         bool OutputFormat::*property) {
+  std::string names;
+  std::string pending;  // the name that waits for the separator before it
+  for (const OutputFormat& format : OutputFormats) {
+    if (property != nullptr && !(format.*property)) continue;
+    if (!pending.empty()) names += (names.empty() ? "" : separator) + pending;
+    pending = format.name;
+  }
+  if (!names.empty()) names += last_separator;
+  return names + pending;
+}
