@@ -3,7 +3,6 @@
 #include "cli/find_places.h"
 #include "cli/print_status.h"
 
-
 int apply_city(PrintOptions& options, std::string& error) {
   AtlasPlace place;
   const int status = find_one_place(options.city, place, error);

@@ -1,6 +1,5 @@
 #include "cli/cairo_canvas.h"
 
-
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -45,7 +44,8 @@ struct CairoCanvas : ChartCanvas {
 
 }  // namespace
 
-cairo_status_t append_cairo_bytes(void* out, const unsigned char* data, unsigned int length) {
+cairo_status_t append_cairo_bytes(void* out, const unsigned char* data,
+                                  unsigned int length) {
   static_cast<std::string*>(out)->append(reinterpret_cast<const char*>(data), length);
   return CAIRO_STATUS_SUCCESS;
 }
@@ -54,8 +54,8 @@ cairo_status_t append_cairo_bytes(void* out, const unsigned char* data, unsigned
 // taken from the user's fontconfig, so a chart is the same picture anywhere:
 // grey antialiasing, slight hinting and whole-pixel advances as the window
 // has them on Debian. The lines are not antialiased: the window's are not.
-cairo_status_t draw_cairo_chart(cairo_surface_t* surface, const Chart& chart, int chart_style,
-                                int scale) {
+cairo_status_t draw_cairo_chart(cairo_surface_t* surface, const Chart& chart,
+                                int chart_style, int scale) {
   cairo_t* cairo = cairo_create(surface);
   cairo_scale(cairo, scale, scale);
   cairo_set_source_rgb(cairo, 1, 1, 1);

@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "chart/position_derivations.h"
-#include "cli/offset_basis.h"
 #include "chart/vimshottari.h"
+#include "cli/offset_basis.h"
 #include "display/dasha_block.h"
 #include "display/header_block.h"
 
@@ -205,8 +205,7 @@ const char* append_json_report(std::string& out, const ReportRequest& request) {
   }
   line.raw(R"(,"balance":)"sv);
   append_balance(line, chart.dashas);
-  const int running =
-      request.on_day ? running_period(chart.dashas, *request.on_day) : -1;
+  const int running = request.on_day ? running_period(chart.dashas, *request.on_day) : -1;
   if (running >= 0) {
     line.raw(R"(,"running":)"sv);
     append_running(line, chart.dashas, running);

@@ -60,8 +60,9 @@ bool on_day_in_listing(const PrintOptions& options, const DashaSequence& sequenc
 // One chart's report after those already in out. The basis of the offset is
 // said for a chart from the command line only. nullptr once appended, else
 // why the picture could not be drawn.
-const char* append_report(std::string& out, const PrintOptions& options, const Chart& chart,
-                          bool first_chart, const OffsetBasis* basis) {
+const char* append_report(std::string& out, const PrintOptions& options,
+                          const Chart& chart, bool first_chart,
+                          const OffsetBasis* basis) {
   if (!first_chart && options.format->between_charts != nullptr)
     out += options.format->between_charts;
   const ReportRequest request{chart, options.chart_style, options.scale, basis,
@@ -209,35 +210,35 @@ int print_chart_file(const PrintOptions& options, std::FILE* out, std::FILE* err
   int status = print_status_ok;
   bool first_chart = true;
   std::string report;
-  const ChartReadResult file_result =
-      read_chart_rows(file, [&](std::size_t row, const char* text) {
-        if (!opened) {
-          opened = open_print_output(output, options.output, out);
-          if (!opened) return false;
-        }
-        ChartInput input{};
-        ChartReadResult result = read_chart_line(text, input);
-        if (result != chart_read_ok) {
-          std::fprintf(err, "%s: %s: line %zu: %s\n", program, file, row,
-                       chart_read_message(result));
-          status = print_status_failed;
-          return true;
-        }
-        const Chart chart = chart_of(input);
-        if (!on_day_in_listing(options, chart.dashas, file_line(file, row).c_str(), err)) {
-          status = print_status_refused;
-          return true;
-        }
-        // Several charts are text or JSON, which always append.
-        append_report(report, options, chart, first_chart, nullptr);
-        first_chart = false;
-        // Charts go out in blocks of many, not in a write or two each.
-        if (report.size() >= output_block_size) {
-          write_print_output(output, report);
-          report.clear();
-        }
-        return !output.failed;
-      });
+  const ChartReadResult file_result = read_chart_rows(file, [&](std::size_t row,
+                                                                const char* text) {
+    if (!opened) {
+      opened = open_print_output(output, options.output, out);
+      if (!opened) return false;
+    }
+    ChartInput input{};
+    ChartReadResult result = read_chart_line(text, input);
+    if (result != chart_read_ok) {
+      std::fprintf(err, "%s: %s: line %zu: %s\n", program, file, row,
+                   chart_read_message(result));
+      status = print_status_failed;
+      return true;
+    }
+    const Chart chart = chart_of(input);
+    if (!on_day_in_listing(options, chart.dashas, file_line(file, row).c_str(), err)) {
+      status = print_status_refused;
+      return true;
+    }
+    // Several charts are text or JSON, which always append.
+    append_report(report, options, chart, first_chart, nullptr);
+    first_chart = false;
+    // Charts go out in blocks of many, not in a write or two each.
+    if (report.size() >= output_block_size) {
+      write_print_output(output, report);
+      report.clear();
+    }
+    return !output.failed;
+  });
   if (file_result != chart_read_ok) {
     if (opened) abandon_print_output(output);
     report_file(err, file, file_result);

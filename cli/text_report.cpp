@@ -5,8 +5,8 @@
 #include <iterator>
 
 #include "chart/position_derivations.h"
-#include "cli/offset_basis.h"
 #include "chart/vimshottari.h"
+#include "cli/offset_basis.h"
 #include "display/body_label.h"
 #include "display/dasha_block.h"
 #include "display/header_block.h"

@@ -115,8 +115,7 @@ bool choose_period(const date::local_info& info, const ZoneQuery& query,
   }
 }
 
-int offset_from_database(const ZoneQuery& query, ZoneOffset& offset,
-                         std::string& error) {
+int offset_from_database(const ZoneQuery& query, ZoneOffset& offset, std::string& error) {
   const date::tzdb& database = date::get_tzdb();
   const auto zone = std::find_if(database.zones.begin(), database.zones.end(),
                                  [&query](const date::time_zone& candidate) {

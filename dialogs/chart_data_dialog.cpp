@@ -14,8 +14,8 @@
 #include "app/chart_view.h"
 #include "app/local_clock.h"
 #include "app/message_boxes.h"
-#include "dialogs/chart_data_entries.h"
 #include "app/utf8_text.h"
+#include "dialogs/chart_data_entries.h"
 
 Fl_Window* chart_data_window = nullptr;
 Fl_Input* name_field = nullptr;

@@ -50,12 +50,15 @@ ChartInput read_chart_data(const ChartDataEntries& entries) {
   input.year = read_integer_field(entries.year);
   input.hour = read_integer_field(entries.hour);
   input.minute = read_integer_field(entries.minute);
-  set_zone(input, {read_integer_field(entries.zone_hours),
-                   read_integer_field(entries.zone_minutes), entries.zone_sign_index == 1});
-  set_longitude(input, {read_integer_field(entries.lon_degrees),
-                        read_integer_field(entries.lon_minutes), entries.lon_dir_index == 1});
-  set_latitude(input, {read_integer_field(entries.lat_degrees),
-                       read_integer_field(entries.lat_minutes), entries.lat_dir_index == 1});
+  set_zone(input,
+           {read_integer_field(entries.zone_hours),
+            read_integer_field(entries.zone_minutes), entries.zone_sign_index == 1});
+  set_longitude(input,
+                {read_integer_field(entries.lon_degrees),
+                 read_integer_field(entries.lon_minutes), entries.lon_dir_index == 1});
+  set_latitude(input,
+               {read_integer_field(entries.lat_degrees),
+                read_integer_field(entries.lat_minutes), entries.lat_dir_index == 1});
   return input;
 }
 

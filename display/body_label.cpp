@@ -19,8 +19,7 @@ void format_body_name(char (&area)[body_label_size], const Chart& chart, int bod
     std::snprintf(area, sizeof area, "%s", BodyAbbrev[body]);
 }
 
-void format_navamsha_item(char (&area)[body_label_size], const Chart& chart,
-                          int body) {
+void format_navamsha_item(char (&area)[body_label_size], const Chart& chart, int body) {
   std::snprintf(area, sizeof area, "%s:%d ", BodyAbbrev[body],
                 chart.bodies[body].navamsha);
 }

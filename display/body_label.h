@@ -13,5 +13,4 @@ void format_body_label(char (&area)[body_label_size], const Chart& chart, int bo
 void format_body_name(char (&area)[body_label_size], const Chart& chart, int body);
 
 // A body's item of the navamsha line, trailing blank included, e.g. "Ma:10 ".
-void format_navamsha_item(char (&area)[body_label_size], const Chart& chart,
-                          int body);
+void format_navamsha_item(char (&area)[body_label_size], const Chart& chart, int body);

@@ -4,10 +4,10 @@
 
 bool format_place_line(char (&line)[place_line_size], const ChartInput& input) {
   // snprintf cuts a line built from out-of-range values at the area's end.
-  int length = std::snprintf(line, sizeof line, "%s %3d%c%02d %2d%c%02d", input.place,
-                             input.lon_degrees, input.lon_dir ? 'E' : 'W',
-                             input.lon_minutes, input.lat_degrees,
-                             input.lat_dir ? 'S' : 'N', input.lat_minutes);
+  int length =
+      std::snprintf(line, sizeof line, "%s %3d%c%02d %2d%c%02d", input.place,
+                    input.lon_degrees, input.lon_dir ? 'E' : 'W', input.lon_minutes,
+                    input.lat_degrees, input.lat_dir ? 'S' : 'N', input.lat_minutes);
   return length >= 0 && static_cast<std::size_t>(length) < sizeof line;
 }
 

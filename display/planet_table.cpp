@@ -18,6 +18,7 @@ void draw_planet_table(ChartCanvas& canvas, const Chart& chart, int x, int y) {
     format_position(position, p);
     canvas.draw_text(position, column_x + 30, baseline);
 
-    canvas.draw_text(NakshatraNames[chart.bodies[body].nakshatra], column_x + 80, baseline);
+    canvas.draw_text(NakshatraNames[chart.bodies[body].nakshatra], column_x + 80,
+                     baseline);
   }
 }

@@ -6,8 +6,7 @@
 #include <sstream>
 #include <string>
 
-#include "app/chart_state.h"
-#include "chart/compute_chart.h"
+#include "chart/chart.h"
 
 namespace {
 
@@ -27,15 +26,15 @@ constexpr Tolerance tolerances[8] = {{"Sun", 2.0},     {"Moon", 8.5},    {"Mars"
 
 // The chart's Sun to Rahu in arc-minutes at a moment of UT, at 0 East 0 North.
 std::array<int, 8> positions_at(int year, int month, int day, int hour, int minute) {
-  ChartState.year = year;
-  ChartState.month = month;
-  ChartState.day = day;
-  ChartState.hour = hour;
-  ChartState.minute = minute;
-  ChartState.zone_offset = ChartState.longitude = ChartState.latitude = 0.0;
-  compute_chart();
+  ChartInput input{};
+  input.year = year;
+  input.month = month;
+  input.day = day;
+  input.hour = hour;
+  input.minute = minute;
+  const Chart chart = chart_of(input);
   std::array<int, 8> positions;
-  for (int i = 0; i < 8; ++i) positions[i] = ChartState.positions[sun_body + i];
+  for (int i = 0; i < 8; ++i) positions[i] = chart.positions[sun_body + i];
   return positions;
 }
 

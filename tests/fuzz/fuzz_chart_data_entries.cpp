@@ -115,9 +115,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   expect_stored_text(chart.name, entries.name);
   expect_stored_text(chart.place, entries.place);
-  fuzz_require(chart.month == entries.month_index + 1 && chart.day == day &&
-                   chart.year == year,
-               "stored date differs from the entries");
+  fuzz_require(
+      chart.month == entries.month_index + 1 && chart.day == day && chart.year == year,
+      "stored date differs from the entries");
   compute_and_draw_chart(chart);
   return 0;
 }

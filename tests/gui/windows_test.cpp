@@ -114,7 +114,8 @@ class Windows : public InFreshFolder {
     read_local_clock = march_7_2009;
     present_moment_chart();
     std::string report;
-    append_text_report(report, {ChartState.chart, ChartState.chart_style, 1, nullptr, {}});
+    append_text_report(report,
+                       {ChartState.chart, ChartState.chart_style, 1, nullptr, {}});
     transcript << report;
     note("start");
     window = begin_main_window();
