@@ -24,10 +24,29 @@ int apply_zone(PrintOptions& options, OffsetBasis& basis, std::string& error) {
     basis.offset.minutes = static_cast<int>(-signed_minutes(zone_angle(options.chart)));
     return print_status_ok;
   }
-  const int status =
-      zone_offset_at({options.zone, options.chart, options.fold}, basis.offset, error);
-  if (status != print_status_ok) return status;
-  basis.tzdata = tzdata_version();
+  // A city gives its longitude, as --lon does.
+  const bool longitude_known = options.has_longitude || !options.city.empty();
+  const ZoneAnswer answer =
+      zone_offset_at({options.zone, options.chart, options.fold, longitude_known});
+  switch (answer.outcome) {
+    case ZoneAnswer::found:
+      break;
+    case ZoneAnswer::twice:
+      error = answer.message + ": choose with --fold earlier or --fold later";
+      return print_status_refused;
+    case ZoneAnswer::needs_longitude:
+      error = answer.message + ": give --lon";
+      return print_status_refused;
+    case ZoneAnswer::failed:
+      error = "time-zone database: " + answer.message;
+      return print_status_failed;
+    default:
+      error = answer.message;
+      return print_status_refused;
+  }
+  basis.zone = answer.zone;
+  basis.offset = answer.offset;
+  basis.tzdata = answer.tzdata;
   set_zone(options.chart, angle_of_minutes(-basis.offset.minutes));
   return print_status_ok;
 }

@@ -3,25 +3,31 @@
 #include <vector>
 
 #include "cli/print_status.h"
+#include "places/place_lookup.h"
+#include "places/query_text.h"
 
 namespace {
-
-constexpr std::size_t nearest_count = 5;
 
 // The places that match, or why there are none.
 int matching_places(const std::string& text, std::vector<AtlasPlace>& places,
                     std::string& error) {
-  std::string atlas;
-  if (!read_atlas(atlas, error)) return print_status_failed;
-  const PlaceQuery query = parse_place_query(text);
-  places = find_places(atlas, query);
-  if (!places.empty()) return print_status_ok;
-  error = "no place \"" + text + "\" in the atlas; nearest:";
+  Atlas atlas;
+  if (!load_atlas(atlas, error)) return print_status_failed;
+  PlaceMatches matches = look_up_place(atlas, text);
+  places = std::move(matches.places);
+  if (matches.outcome == PlaceMatches::found) return print_status_ok;
+  if (matches.outcome == PlaceMatches::too_long) {
+    error = too_long_message("place name", text);
+    places.clear();
+    return print_status_refused;
+  }
+  error = "no place " + quoted_query(text) + " in the atlas; nearest:";
   const char* separator = " ";
-  for (const AtlasPlace& place : nearest_places(atlas, query, nearest_count)) {
+  for (const AtlasPlace& place : places) {
     error += separator + place_label(place);
     separator = "; ";
   }
+  places.clear();
   return print_status_refused;
 }
 
@@ -41,8 +47,8 @@ int find_one_place(const std::string& text, AtlasPlace& place, std::string& erro
     place = places.front();
     return print_status_ok;
   }
-  error = std::to_string(places.size()) + " places match \"" + text +
-          "\"; name one as \"Name, Region, CC\":";
+  error = std::to_string(places.size()) + " places match " + quoted_query(text) +
+          "; name one as \"Name, Region, CC\":";
   for (const AtlasPlace& match : places) error += "\n  " + place_listing_line(match);
   return print_status_refused;
 }

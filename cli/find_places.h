@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "cli/atlas.h"
+#include "places/atlas.h"
 
 // One line for a place, as --find lists it and --city lists several:
-// "Springfield, MO, US  37N13 093W18  America/Chicago  166810".
+// "Springfield, Missouri, US  37N13 093W18  America/Chicago  166810".
 std::string place_listing_line(const AtlasPlace& place);
 
 // The one atlas place that --city TEXT names, as a print status: refused

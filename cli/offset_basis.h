@@ -3,7 +3,7 @@
 #include <string>
 
 #include "app/signed_angle.h"
-#include "cli/time_zone.h"
+#include "places/zone_offset.h"
 
 // Where a chart's offset from Universal Time came from, said under the chart
 // once --zone or --city is given.

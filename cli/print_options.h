@@ -4,7 +4,7 @@
 
 #include "app/chart_input.h"
 #include "cli/output_formats.h"
-#include "cli/time_zone.h"
+#include "places/zone_offset.h"
 
 // What the command line asks for, parsed but not yet checked against the
 // Chart Data ranges.

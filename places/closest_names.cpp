@@ -1,9 +1,11 @@
-#include "cli/closest_names.h"
+#include "places/closest_names.h"
 
 #include <algorithm>
 #include <numeric>
 
-#include "cli/ascii_fold.h"
+namespace {
+char ascii_lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+}  // namespace
 
 int edit_distance(std::string_view a, std::string_view b) {
   // One row of the Levenshtein table at a time.
@@ -27,9 +29,13 @@ std::vector<std::size_t> nearest_first(const std::vector<int>& distances,
                                        std::size_t count) {
   std::vector<std::size_t> order(distances.size());
   std::iota(order.begin(), order.end(), std::size_t{0});
-  std::stable_sort(
-      order.begin(), order.end(),
-      [&distances](std::size_t x, std::size_t y) { return distances[x] < distances[y]; });
-  order.resize(std::min(count, order.size()));
+  count = std::min(count, order.size());
+  // Equal distances by index: the order a stable sort keeps.
+  std::partial_sort(order.begin(), order.begin() + static_cast<std::ptrdiff_t>(count),
+                    order.end(), [&distances](std::size_t x, std::size_t y) {
+                      return distances[x] != distances[y] ? distances[x] < distances[y]
+                                                          : x < y;
+                    });
+  order.resize(count);
   return order;
 }
