@@ -80,8 +80,7 @@ BENCHMARK_CAPTURE(BM_atlas_lookup, accents, std::string("Đà Nẵng"))
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_atlas_lookup, nearest_names, std::string("Berkly"))
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_atlas_lookup, longest_query_nearest,
-                  std::string(longest_query, 'x'))
+BENCHMARK_CAPTURE(BM_atlas_lookup, longest_query_nearest, std::string(longest_query, 'x'))
     ->Unit(benchmark::kMillisecond);
 
 void BM_zone_offset(benchmark::State& state) {

@@ -7,10 +7,10 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstring>
-#include <iterator>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
+#include <iterator>
 #include <utility>
 
 namespace {
@@ -137,7 +137,8 @@ std::vector<std::string> atlas_candidates() {
 }  // namespace
 
 AtlasFile::AtlasFile(AtlasFile&& other) noexcept
-    : bytes_(std::exchange(other.bytes_, nullptr)), size_(std::exchange(other.size_, 0)) {}
+    : bytes_(std::exchange(other.bytes_, nullptr)),
+      size_(std::exchange(other.size_, 0)) {}
 
 AtlasFile& AtlasFile::operator=(AtlasFile&& other) noexcept {
   std::swap(bytes_, other.bytes_);
@@ -171,9 +172,8 @@ bool read_atlas_text(Atlas& atlas, std::string_view text) {
   std::string_view sections[section_count];
   if (!find_sections(text, sections)) return false;
   bool complete = true;
-  for_each_line(sections[0], [&atlas](std::string_view line) {
-    atlas.zones.push_back(line);
-  });
+  for_each_line(sections[0],
+                [&atlas](std::string_view line) { atlas.zones.push_back(line); });
   for_each_line(sections[1], [&atlas, &complete](std::string_view line) {
     const std::vector<std::string_view> f = fields_of(line, region_columns);
     complete = complete && f.size() == region_columns;
@@ -183,7 +183,8 @@ bool read_atlas_text(Atlas& atlas, std::string_view text) {
   });
   atlas.places = sections[2];
   atlas.names = sections[3];
-  return complete && !atlas.zones.empty() && !atlas.places.empty() && !atlas.names.empty();
+  return complete && !atlas.zones.empty() && !atlas.places.empty() &&
+         !atlas.names.empty();
 }
 
 bool load_atlas(Atlas& atlas, std::string& error) {

@@ -8,20 +8,21 @@
 
 // One place of the offline atlas (share/atlas/places.tsv, from GeoNames).
 struct AtlasPlace {
-  std::string name;         // as GeoNames writes it, UTF-8
-  std::string region;       // GeoNames first-level region code, e.g. "MO", "16"; may be empty
-  std::string region_name;  // "Missouri", "Maharashtra"; the code where the atlas has none
-  std::string country;      // ISO 3166 code, e.g. "US"
-  double latitude = 0;      // degrees, north positive
-  double longitude = 0;     // degrees, east positive
-  std::string zone;         // IANA time-zone name
+  std::string name;    // as GeoNames writes it, UTF-8
+  std::string region;  // GeoNames first-level region code, e.g. "MO", "16"; may be empty
+  std::string
+      region_name;       // "Missouri", "Maharashtra"; the code where the atlas has none
+  std::string country;   // ISO 3166 code, e.g. "US"
+  double latitude = 0;   // degrees, north positive
+  double longitude = 0;  // degrees, east positive
+  std::string zone;      // IANA time-zone name
   long population = 0;
 };
 
 // A first-level region as the atlas lists it.
 struct AtlasRegion {
   std::string_view country;
-  std::string_view code;    // GeoNames'
+  std::string_view code;  // GeoNames'
   std::string_view name;
   std::string_view iso;     // ISO 3166-2, "IN-MH"; may be empty
   std::string_view folded;  // the name folded

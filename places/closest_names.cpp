@@ -4,7 +4,9 @@
 #include <numeric>
 
 namespace {
-char ascii_lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char ascii_lower(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 }  // namespace
 
 int edit_distance(std::string_view a, std::string_view b) {

@@ -65,9 +65,9 @@ std::vector<AtlasPlace> places_in_region_of_country(const Atlas& atlas,
                                                     std::string_view country) {
   for (std::size_t comma = before.find(','); comma != std::string_view::npos;
        comma = before.find(',', comma + 1)) {
-    std::vector<AtlasPlace> places =
-        places_matching(atlas, trimmed(before.substr(0, comma)),
-                        {folded_name(country), folded_name(trimmed(before.substr(comma + 1)))});
+    std::vector<AtlasPlace> places = places_matching(
+        atlas, trimmed(before.substr(0, comma)),
+        {folded_name(country), folded_name(trimmed(before.substr(comma + 1)))});
     if (!places.empty()) return places;
   }
   return {};
@@ -101,5 +101,6 @@ PlaceMatches look_up_place(const Atlas& atlas, std::string_view text) {
     if (places.empty()) places = places_in_region_of_country(atlas, before, last);
   }
   if (!places.empty()) return {PlaceMatches::found, std::move(places)};
-  return {PlaceMatches::none, nearest_places(atlas, trimmed(text.substr(0, text.find(','))))};
+  return {PlaceMatches::none,
+          nearest_places(atlas, trimmed(text.substr(0, text.find(','))))};
 }

@@ -17,8 +17,9 @@ bool is_ascii(char c) { return static_cast<unsigned char>(c) < 0x80; }
 const icu::Transliterator* fold_transliterator() {
   static const std::unique_ptr<icu::Transliterator> made = [] {
     UErrorCode status = U_ZERO_ERROR;
-    std::unique_ptr<icu::Transliterator> transliterator(icu::Transliterator::createInstance(
-        icu::UnicodeString::fromUTF8(fold_transform), UTRANS_FORWARD, status));
+    std::unique_ptr<icu::Transliterator> transliterator(
+        icu::Transliterator::createInstance(icu::UnicodeString::fromUTF8(fold_transform),
+                                            UTRANS_FORWARD, status));
     return U_SUCCESS(status) ? std::move(transliterator) : nullptr;
   }();
   return made.get();
@@ -28,8 +29,10 @@ const icu::Transliterator* fold_transliterator() {
 std::string kept_characters(std::string_view text) {
   std::string kept;
   for (const char c : text) {
-    if (c >= 'A' && c <= 'Z') kept += static_cast<char>(c - 'A' + 'a');
-    else if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || !is_ascii(c)) kept += c;
+    if (c >= 'A' && c <= 'Z')
+      kept += static_cast<char>(c - 'A' + 'a');
+    else if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || !is_ascii(c))
+      kept += c;
   }
   return kept;
 }

@@ -40,13 +40,17 @@ bool read_zone_database(ZoneDatabase& database, std::string& error) {
   database = {zoneinfo_folder(), "unknown", {}};
   const std::string index = database.folder + "/tzdata.zi";
   std::ifstream lines(index);
+  if (!lines) {
+    error = index + " cannot be read";
+    return false;
+  }
   const std::string mark = "# version ";
   for (std::string line; std::getline(lines, line);) {
     if (line.rfind(mark, 0) == 0) database.version = line.substr(mark.size());
     take_name(line, database.names);
   }
   if (!database.names.empty()) return true;
-  error = "no time-zone database: " + index + " lists no zone";
+  error = index + " lists no zone";
   return false;
 }
 
@@ -58,13 +62,14 @@ ZoneNameMatch match_zone_name(const ZoneDatabase& database, std::string_view typ
     return ZoneNameMatch::found;
   }
   std::vector<std::string> alike;
-  std::copy_if(names.begin(), names.end(), std::back_inserter(alike),
-               [typed](const std::string& listed) { return same_ignoring_case(listed, typed); });
+  std::copy_if(
+      names.begin(), names.end(), std::back_inserter(alike),
+      [typed](const std::string& listed) { return same_ignoring_case(listed, typed); });
   if (alike.size() == 1) name = alike.front();
   if (alike.size() > 1) name = alike.front() + " and " + alike.back();
-  return alike.size() == 1   ? ZoneNameMatch::found
-         : alike.empty() ? ZoneNameMatch::unknown
-                         : ZoneNameMatch::ambiguous;
+  return alike.size() == 1 ? ZoneNameMatch::found
+         : alike.empty()   ? ZoneNameMatch::unknown
+                           : ZoneNameMatch::ambiguous;
 }
 
 std::string nearest_zone_names(const ZoneDatabase& database, std::string_view typed) {

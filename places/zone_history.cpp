@@ -129,7 +129,8 @@ std::vector<ZonePeriod> rule_periods(const ZoneRule& rule, int year) {
 }
 
 int year_of(long long local_seconds) {
-  const auto day = date::floor<date::days>(date::sys_seconds{date::sys_seconds::duration{local_seconds}});
+  const auto day = date::floor<date::days>(
+      date::sys_seconds{date::sys_seconds::duration{local_seconds}});
   return static_cast<int>(date::year_month_day{day}.year());
 }
 

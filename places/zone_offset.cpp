@@ -62,7 +62,8 @@ void answer_period(const ZonePeriod& period, const ZoneQuery& query, ZoneAnswer&
   const std::string when = local_text(query.chart) + " in " + answer.zone;
   if (answer.offset.local_mean_time && !query.longitude_known) {
     answer.outcome = ZoneAnswer::needs_longitude;
-    answer.message = when + " is local mean time (LMT), which needs the place's longitude";
+    answer.message =
+        when + " is local mean time (LMT), which needs the place's longitude";
   } else if (std::labs(answer.offset.minutes) > largest_chart_offset) {
     answer.outcome = ZoneAnswer::beyond_chart;
     answer.message = answer.zone + " gives " + zone_offset_text(answer.offset) + " at " +
@@ -115,8 +116,8 @@ ZoneAnswer zone_offset_at(const ZoneQuery& query) {
   if (match != ZoneNameMatch::found) {
     answer.outcome = ZoneAnswer::unknown;
     answer.message = match == ZoneNameMatch::ambiguous
-                         ? "time zone " + quoted_query(query.zone) + " is " + answer.zone +
-                               ", which differ in case only: give one"
+                         ? "time zone " + quoted_query(query.zone) + " is " +
+                               answer.zone + ", which differ in case only: give one"
                          : "unknown time zone " + quoted_query(query.zone) +
                                "; nearest: " + nearest_zone_names(database, query.zone);
     return answer;

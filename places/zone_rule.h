@@ -7,11 +7,11 @@
 // of the change, in the time in force before it. RFC 8536 lets the time run
 // from -167 to 167 hours ("M3.5.0/-1": an hour before the last Sunday of March).
 struct RuleDay {
-  char form = 'M';  // 'M' month.week.weekday, 'J' Julian day 1-365 without
-                    // February 29, 'D' day 0-365 counting it
-  int month = 0;    // 'M': 1-12
-  int week = 0;     // 'M': 1-5, 5 the last
-  int number = 0;   // 'M': weekday, 0 Sunday; 'J', 'D': the day
+  char form = 'M';          // 'M' month.week.weekday, 'J' Julian day 1-365 without
+                            // February 29, 'D' day 0-365 counting it
+  int month = 0;            // 'M': 1-12
+  int week = 0;             // 'M': 1-5, 5 the last
+  int number = 0;           // 'M': weekday, 0 Sunday; 'J', 'D': the day
   long seconds = 2 * 3600;  // 02:00 when the rule writes no time
 };
 

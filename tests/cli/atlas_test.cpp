@@ -37,22 +37,52 @@ TEST(Atlas, PlacesByName) {
       {city_chart({"--city", "Berkeley, CA, US", "--utc-offset", "-08:00"}),
        0,
        {"\nUTC offset -08:00 given\n"}},
-      // Whole minutes: 25.31668 N, 83.01041 E.
-      {{"--find", "varanasi"}, 0, {"Varanasi, 36, IN  25N19 083E01  Asia/Kolkata  "}},
-      // Accents and case are ignored on both sides, whichever accent is typed.
-      {{"--find", "ZùRICH"}, 0, {"Zürich, ZH, CH  47N22 008E33  Europe/Zurich  "}},
-      {{"--find", "Sao Paulo, BR"}, 0, {"São Paulo, 27, BR  23S33 046W38"}},
-      {{"--find", "Łódź"}, 0, {"Łódź, 74, PL  51N46 019E28"}},
+      // Whole minutes: 25.31668 N, 83.01041 E; region names in listings.
+      {{"--find", "varanasi"},
+       0,
+       {"Varanasi, Uttar Pradesh, IN  25N19 083E01  Asia/Kolkata  "}},
+      // Case and accents folded by ICU on both sides, composed or decomposed,
+      // whichever mark is typed (Constanța's comma below, GeoNames' cedilla).
+      {{"--find", "ZùRICH"}, 0, {"Zürich, Zurich, CH  47N22 008E33  Europe/Zurich  "}},
+      {{"--find", "Zu\xCC\x88rich"}, 0, {"Zürich, Zurich, CH"}},
+      {{"--find", "Sao Paulo, BR"}, 0, {"São Paulo, São Paulo, BR  23S33 046W38"}},
+      {{"--find", "lodz"}, 0, {"Łódź, Łódź Voivodeship, PL  51N46 019E28"}},
+      {{"--find", "Constanța"}, 0, {"Constanţa, Constanța County, RO"}},
+      {{"--find", "HÀ NỘI"}, 0, {"Hanoi, Hanoi, VN  21N01 105E50"}},
+      {{"--find", "Đà Nẵng"}, 0, {"Da Nang, Da Nang City, VN"}},
+      {{"--find", "İstanbul"}, 0, {"Istanbul, Istanbul, TR"}},
+      {{"--find", "GIEẞEN"}, 0, {"Gießen, Hesse, DE"}},
+      {{"--find", "WEISSENFELS"}, 0, {"Weißenfels, Saxony-Anhalt, DE"}},
+      // A name with a comma is found whole; regions by code, name and ISO 3166-2.
+      {{"--find", "Washington, D.C."}, 0, {"Washington, D.C., District of Columbia, US"}},
+      {{"--find", "Washington, DC"}, 0, {"Washington, D.C., District of Columbia, US"}},
+      {{"--find", "Mumbai, Maharashtra, IN"},
+       0,
+       {"Mumbai, Maharashtra, IN  19N04 072E53"}},
+      {{"--find", "Mumbai, MH, IN"}, 0, {"Mumbai, Maharashtra, IN"}},
+      {{"--find", "Sydney, NSW, AU"}, 0, {"Sydney, New South Wales, AU  33S52 151E12"}},
+      {{"--find", "Toronto, ON, CA"}, 0, {"Toronto, Ontario, CA  43N42 079W25"}},
+      {{"--find", "Berkeley, CA"}, 0, {"Berkeley, California, US"}},
+      // A listed label names its place, not those once called so (Palmyra).
+      {city_chart({"--city", "Springfield, Missouri, US"}),
+       0,
+       {"\nSpringfield  93W18 37N13\n"}},
       // Most populous first.
       {city_chart({"--city", "Springfield"}),
        2,
        {"places match \"Springfield\"; name one as \"Name, Region, CC\":\n"
-        "  Springfield, MO, US  37N13 093W18  America/Chicago  166810\n"
-        "  Springfield, MA, US  42N06 072W35  America/New_York  154341\n"}},
+        "  Springfield, Missouri, US  37N13 093W18  America/Chicago  166810\n"
+        "  Springfield, Massachusetts, US  42N06 072W35  America/New_York  154341\n"}},
       {city_chart({"--city", "Berkly"}),
        2,
-       {"no place \"Berkly\" in the atlas; nearest: Berkley, MI, US; Berkeley, CA, US;"}},
-      {{"--find", "Springfield, XX, US"}, 2, {"nearest: Springfield, MO, US;"}},
+       {"no place \"Berkly\" in the atlas; nearest: Berkley, Michigan, US; Berkley, "
+        "Colorado, US; Berkley, Massachusetts, US; Berkeley, California, US;"}},
+      {{"--find", "Springfield, XX, US"}, 2, {"nearest: Springfield, Missouri, US;"}},
+      // Refused before any search, quoting only its start.
+      {{"--find", std::string(102400, 'x')},
+       2,
+       {"place name too long (102400 bytes; at most 256): \"" + std::string(40, 'x') +
+        "...\"\n"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.expected.front());
@@ -65,13 +95,62 @@ TEST(Atlas, PlacesByName) {
   }
 }
 
-TEST(Atlas, AMissingAtlasFailsTheRun) {
-  setenv("VANTREL_ATLAS", "/nonexistent/places.tsv", 1);
-  const PrintRun run = run_print(std::vector<std::string>{"--find", "Berkeley"});
+// The names people type for their cities (GeoNames' alternate names): the
+// city comes first among the matches, and --city takes it at once where no
+// other place has the name.
+TEST(Atlas, FormerNamesFindTheirCities) {
+  const struct {
+    const char* typed;
+    const char* city;
+    bool only;
+  } cases[] = {
+      {"Bombay", "Mumbai, Maharashtra, IN", true},
+      {"Calcutta", "Kolkata, West Bengal, IN", false},
+      {"Madras", "Chennai, Tamil Nadu, IN", false},
+      {"Bangalore", "Bengaluru, Karnataka, IN", true},
+      {"Benares", "Varanasi, Uttar Pradesh, IN", false},
+      {"Trivandrum", "Thiruvananthapuram, Kerala, IN", false},
+      {"Pondicherry", "Puducherry, Puducherry, IN", false},
+      {"Peking", "Beijing, Beijing, CN", false},
+      {"Saigon", "Ho Chi Minh City, Ho Chi Minh City (HCMC), VN", true},
+      {"Kiev", "Kyiv, Kyiv City, UA", true},
+      {"Cologne", "Köln, North Rhine-Westphalia, DE", false},
+      {"New York", "New York City, New York, US", false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.typed);
+    const PrintRun found = run_print(std::vector<std::string>{"--find", c.typed});
+    EXPECT_EQ(found.out.rfind(std::string(c.city) + "  ", 0), 0u) << found.out;
+    if (!c.only) continue;
+    const PrintRun chart = run_print(city_chart({"--city", c.typed}));
+    EXPECT_EQ(chart.status, 0) << chart.err;
+    EXPECT_NE(chart.out.find(std::string("\n") + std::string(c.city).substr(0, 4)),
+              std::string::npos);
+  }
+}
+
+using AtlasFiles = InFreshFolder;
+
+TEST_F(AtlasFiles, AMissingOrForeignAtlasFailsTheRun) {
+  write_file("bytes", std::string("\x7f"
+                                  "ELF\n@sections places 9\n",
+                                  22));
+  const struct {
+    std::string atlas;
+    std::string message;
+  } cases[] = {
+      {"/nonexistent/places.tsv",
+       "no atlas of places found (tried /nonexistent/places.tsv)"},
+      {path("bytes"), path("bytes") + ": not an atlas of places"},
+      {"/dev/zero", "no atlas of places found (tried /dev/zero)"},
+  };
+  for (const auto& c : cases) {
+    setenv("VANTREL_ATLAS", c.atlas.c_str(), 1);
+    const PrintRun run = run_print(std::vector<std::string>{"--find", "Berkeley"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "vantrel-print: " + c.message + "\n");
+  }
   unsetenv("VANTREL_ATLAS");
-  EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err,
-            "vantrel-print: no atlas of places found (tried /nonexistent/places.tsv)\n");
 }
 
 // --append writes the line File > Save writes: File > Open reads the chart

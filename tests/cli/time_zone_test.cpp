@@ -39,8 +39,13 @@ TEST(TimeZones, TheOffsetInForceThatDay) {
        "-04:00 from America/New_York (EDT)"},
       {"America/New_York 2021-11-07 01:30 --fold later",
        "-05:00 from America/New_York (EST)"},
-      // Past the changes listed in the files: the zone's rule goes on.
+      // Past the changes listed in the files: the zone's rule goes on, its
+      // changes at -1:00 and 0:00 too (Python's zoneinfo on the same files).
       {"America/New_York 2050-07-01 12:00", "-04:00 from America/New_York (EDT)"},
+      {"America/Nuuk 2040-07-01 12:00", "-01:00 from America/Nuuk (-01)"},
+      {"America/Nuuk 2040-10-27 23:30 --fold later", "-02:00 from America/Nuuk (-02)"},
+      // Names in any case, when only one name matches.
+      {"asia/KOLKATA 1945-10-16 06:00", "+05:30 from Asia/Kolkata (IST)"},
       // Before India's first standard time: Delhi's own, 77°13' / 15 = 5:08:52.
       {"Asia/Kolkata 1850-06-01 06:00",
        "+05:09, local mean time at 077E13 (Asia/Kolkata gives LMT)"},
@@ -74,7 +79,7 @@ TEST(TimeZones, TheOffsetInForceThatDay) {
 TEST(TimeZones, TimesAndZonesThatCannotBeCharted) {
   const struct {
     std::vector<std::string> args;
-    const char* message;
+    std::string message;
   } cases[] = {
       {zone_chart("America/New_York 2021-11-07 01:30"),
        "2021-11-07 01:30 in America/New_York happened twice, at -04:00 (EDT) and then at "
@@ -87,8 +92,20 @@ TEST(TimeZones, TimesAndZonesThatCannotBeCharted) {
        "Pacific/Chatham gives +13:45 (+1345) at 2021-01-01 12:00: a chart holds offsets "
        "up "
        "to 12:59\n"},
+      {zone_chart("America/Nuuk 2040-03-24 23:30"),
+       "2040-03-24 23:30 in America/Nuuk never happened: the clocks went forward from "
+       "23:00 to 00:00, -02:00 (-02) to -01:00 (-01)\n"},
       {zone_chart("asia/kolkatta 2021-01-01 12:00"),
        "unknown time zone \"asia/kolkatta\"; nearest: Asia/Kolkata,"},
+      // The machine's own zone is no place's.
+      {zone_chart("localtime 2021-01-01 12:00"), "unknown time zone \"localtime\"; "},
+      {{"--zone", std::string(102400, 'x'), "--date", "2021-01-01", "--time", "12:00"},
+       "time-zone name too long (102400 bytes; at most 256): \"" + std::string(40, 'x') +
+           "...\"\n"},
+      // Local mean time is the place's: never longitude 0 for want of --lon.
+      {{"--zone", "Asia/Kolkata", "--date", "1850-06-01", "--time", "06:00"},
+       "1850-06-01 06:00 in Asia/Kolkata is local mean time (LMT), which needs the "
+       "place's longitude: give --lon\n"},
       {zone_chart("UTC 2021-01-01 12:00 --utc-offset +01:00"),
        "--zone and --utc-offset exclude each other: give one\n"},
       {{"--fold", "later", "--date", "2021-01-01", "--time", "12:00"},
@@ -99,9 +116,46 @@ TEST(TimeZones, TimesAndZonesThatCannotBeCharted) {
     const PrintRun run = run_print(c.args);
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err.rfind(std::string("vantrel-print: ") + c.message, 0), 0u)
-        << run.err;
+    EXPECT_EQ(run.err.rfind("vantrel-print: " + c.message, 0), 0u) << run.err;
   }
+}
+
+// The database is the system's: one that is missing, empty or damaged fails
+// the run (status 1) with what is wrong, as $TZDIR points the C library.
+using ZoneDatabases = InFreshFolder;
+
+TEST_F(ZoneDatabases, AFaultyDatabaseFailsTheRun) {
+  const std::string kolkata = read_file("/usr/share/zoneinfo/Asia/Kolkata");
+  std::string rule_beyond = kolkata;  // the closing rule's change 200 hours on
+  rule_beyond.replace(rule_beyond.rfind("IST-5:30"), 8, "IST-5:30ST,M3.5.0/200,J300");
+  const struct {
+    const char* index;
+    std::string zone_file;
+    std::string message;  // after the folder
+  } cases[] = {
+      {nullptr, "", "/tzdata.zi cannot be read"},
+      {"# version 2099z\n", "", "/tzdata.zi lists no zone"},
+      {"Z Asia/Kolkata 5:53:28 - LMT\n", "", "/Asia/Kolkata: cannot be read"},
+      {"Z Asia/Kolkata\n", std::string(4096, '\xA5'),
+       "/Asia/Kolkata: not a time-zone file (TZif, RFC 8536)"},
+      {"Z Asia/Kolkata\n", kolkata.substr(0, 200),
+       "/Asia/Kolkata: a damaged time-zone file"},
+      {"Z Asia/Kolkata\n", rule_beyond,
+       "/Asia/Kolkata: a time-zone file whose rule for the years after its listed "
+       "changes (\"IST-5:30ST,M3.5.0/200,J300\") cannot be read"},
+  };
+  const std::string tzdir = path("zoneinfo");
+  setenv("TZDIR", tzdir.c_str(), 1);
+  for (const auto& c : cases) {
+    std::filesystem::remove_all(tzdir);
+    std::filesystem::create_directories(tzdir + "/Asia");
+    if (c.index) write_file(tzdir + "/tzdata.zi", c.index);
+    if (!c.zone_file.empty()) write_file(tzdir + "/Asia/Kolkata", c.zone_file);
+    const PrintRun run = run_print(zone_chart("Asia/Kolkata 2021-01-01 12:00"));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "vantrel-print: time-zone database: " + tzdir + c.message + "\n");
+  }
+  unsetenv("TZDIR");
 }
 
 }  // namespace
