@@ -44,7 +44,9 @@ TEST(Zones, AgreeWithPythonsZoneinfo) {
       EXPECT_EQ(answer.outcome, ZoneAnswer::twice);
       EXPECT_EQ(answer.later.database_seconds, second);
     }
-    if (kind != "never") EXPECT_EQ(answer.offset.database_seconds, first);
+    if (kind != "never") {
+      EXPECT_EQ(answer.offset.database_seconds, first);
+    }
   }
   EXPECT_GT(checked, 1000);
 }
@@ -75,7 +77,9 @@ TEST(Zones, ClosingRules) {
     SCOPED_TRACE(c.rule);
     ZoneRule rule;
     ASSERT_EQ(read_zone_rule(c.rule, rule), c.read);
-    if (c.read) EXPECT_EQ(rule_day_local_seconds(rule.summer_start, c.year), c.start);
+    if (c.read) {
+      EXPECT_EQ(rule_day_local_seconds(rule.summer_start, c.year), c.start);
+    }
   }
   ZoneRule greenland;
   ASSERT_TRUE(read_zone_rule("<-02>2<-01>,M3.5.0/-1,M10.5.0/0", greenland));
