@@ -1,7 +1,9 @@
 #include "app/main_window.h"
 
 #include <FL/Fl_Double_Window.H>
+#include <FL/Fl_Image.H>
 #include <FL/Fl_Menu_Bar.H>
+#include <FL/Fl_Pixmap.H>
 #include <FL/Fl_Scroll.H>
 
 #include <cstdlib>
@@ -31,6 +33,15 @@ void about_command() {
 }
 
 namespace {
+#include "app/window_icon.xpm"
+
+// The program's icon (share/vantrel.svg at 48 pixels), made once.
+const Fl_RGB_Image* window_icon() {
+  static const Fl_Pixmap pixmap(window_icon_xpm);
+  static const Fl_RGB_Image icon(&pixmap);
+  return &icon;
+}
+
 void new_item(Fl_Widget*, void*) { show_chart_data_dialog(false); }
 void edit_item(Fl_Widget*, void*) { show_chart_data_dialog(true); }
 void open_item(Fl_Widget*, void*) { show_chart_list(); }
@@ -47,7 +58,12 @@ Fl_Window* begin_main_window() {
   // Every window's layout is measured for 12-pixel labels and texts; the
   // toolkit's own default of 14 would push labels past their windows' edges.
   FL_NORMAL_SIZE = 12;
+  // The desktop matches every window to the menu entry by its class
+  // (StartupWMClass) and shows the icon with it.
+  Fl_Window::default_xclass("vantrel");
+  Fl_Window::default_icon(window_icon());
   auto* window = new Fl_Double_Window(chart_width, 480, "Vantrel");
+  window->xclass("vantrel");
 
   main_menu_bar = new Fl_Menu_Bar(0, 0, chart_width, 20);
   main_menu_bar->add("File/New", 0, new_item);

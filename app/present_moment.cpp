@@ -1,5 +1,6 @@
 #include "app/present_moment.h"
 
+#include <cmath>
 #include <cstring>
 
 ChartInput present_moment_input(const std::tm& local) {
@@ -14,7 +15,10 @@ ChartInput present_moment_input(const std::tm& local) {
   input.year = local.tm_year + 1900;
   input.hour = local.tm_hour;
   input.minute = local.tm_min;
-  set_zone(input, {});
+  // The clock's own offset from Universal Time at that moment (seconds east),
+  // to the whole minute, the chart's way round.
+  set_zone(input,
+           angle_of_minutes(-std::lround(static_cast<double>(local.tm_gmtoff) / 60)));
   set_longitude(input, {});
   set_latitude(input, {});
   return input;

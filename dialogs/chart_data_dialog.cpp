@@ -16,6 +16,9 @@
 #include "app/message_boxes.h"
 #include "app/utf8_text.h"
 #include "dialogs/chart_data_entries.h"
+#include "dialogs/place_fill.h"
+#include "dialogs/place_list.h"
+#include "places/place_lookup.h"
 
 Fl_Window* chart_data_window = nullptr;
 Fl_Input* name_field = nullptr;
@@ -39,6 +42,9 @@ namespace {
 const char* const ZoneSignItems[] = {"+", "-"};
 const char* const LonDirItems[] = {"W", "E"};
 const char* const LatDirItems[] = {"N", "S"};
+// The labels' size: at the toolkit's 12 "Name:" and "Time:" run past the
+// window's left edge.
+constexpr int label_size = 11;
 
 // A name or place field that takes a paste only up to the bytes the chart
 // keeps. FLTK 1.3.8's Fl_Input_::replace corrupts the heap on a paste of
@@ -69,6 +75,7 @@ void write_int(Fl_Int_Input* field, int value) {
 Fl_Input* text_field(int x, int y, int w, int h, const char* label, bool prefill,
                      const char* text) {
   auto* field = new TextField(x, y, w, h, label);
+  field->labelsize(label_size);
   if (prefill) field->value(text);
   return field;
 }
@@ -76,6 +83,7 @@ Fl_Input* text_field(int x, int y, int w, int h, const char* label, bool prefill
 Fl_Int_Input* int_field(int x, int y, int w, int h, const char* label, bool prefill,
                         int value) {
   auto* field = new Fl_Int_Input(x, y, w, h, label);
+  field->labelsize(label_size);
   if (prefill) write_int(field, value);
   return field;
 }
@@ -84,6 +92,7 @@ template <std::size_t count>
 Fl_Choice* choice(int x, int y, int w, int h, const char* label,
                   const char* const (&items)[count], bool prefill, int index) {
   auto* field = new Fl_Choice(x, y, w, h, label);
+  field->labelsize(label_size);
   for (const char* item : items) field->add(item);
   field->value(prefill ? index : 0);
   return field;
@@ -92,6 +101,30 @@ Fl_Choice* choice(int x, int y, int w, int h, const char* label,
 void ok_button(Fl_Widget*, void*) { chart_data_ok(); }
 void now_button(Fl_Widget*, void*) { chart_data_now(); }
 void cancel_button(Fl_Widget*, void*) { chart_data_cancel(); }
+void find_button(Fl_Widget*, void*) { chart_data_find(); }
+
+void write_angle(const SignedAngle& angle, Fl_Int_Input* whole, Fl_Choice* side,
+                 Fl_Int_Input* sixtieths) {
+  write_int(whole, angle.whole);
+  side->value(angle.negative ? 1 : 0);
+  write_int(sixtieths, angle.sixtieths);
+}
+
+// The zone fields from the fill, asking when the time happened twice; left
+// as they are (and said why) when no zone is known.
+void write_zone(const PlaceFill& fill) {
+  SignedAngle zone = fill.zone;
+  if (fill.zone_fill == PlaceFill::zone_twice) {
+    const int chosen = ask_choice(fill.message.c_str(), fill.earlier_text.c_str(),
+                                  fill.later_text.c_str());
+    if (chosen == 0) return;
+    zone = chosen == 1 ? fill.earlier : fill.later;
+  } else if (fill.zone_fill == PlaceFill::zone_kept) {
+    show_alert(fill.message.c_str());
+    return;
+  }
+  write_angle(zone, zone_hours_field, zone_sign_choice, zone_minutes_field);
+}
 
 ChartDataEntries read_entries() {
   ChartDataEntries entries;
@@ -145,6 +178,7 @@ void show_chart_data_dialog(bool prefill) {
   zone_hours_field = int_field(200, 72, 24, 25, nullptr, prefill, chart.zone_hours);
   zone_minutes_field = int_field(232, 72, 24, 25, ":", prefill, chart.zone_minutes);
   place_field = text_field(40, 108, 184, 25, "Place:", prefill, chart.place);
+  (new Fl_Button(228, 108, 48, 25, "Find"))->callback(find_button);
   lon_degrees_field = int_field(40, 144, 30, 25, "Lon: ", prefill, chart.lon_degrees);
   lon_dir_choice = choice(72, 144, 40, 25, nullptr, LonDirItems, prefill, chart.lon_dir);
   lon_minutes_field = int_field(120, 144, 24, 25, nullptr, prefill, chart.lon_minutes);
@@ -191,3 +225,31 @@ void chart_data_now() {
 }
 
 void chart_data_cancel() { destroy_dialog(); }
+
+void chart_data_find() {
+  Atlas atlas;
+  std::string error;
+  if (!load_atlas(atlas, error)) {
+    show_alert(error.c_str());
+    return;
+  }
+  const std::string text = place_field->value();
+  PlaceMatches matches = look_up_place(atlas, text);
+  if (matches.outcome != PlaceMatches::found) {
+    show_alert(no_place_message(text).c_str());
+  } else if (matches.places.size() == 1) {
+    fill_chart_data_place(matches.places.front());
+  } else {
+    show_place_list(std::move(matches.places), fill_chart_data_place);
+  }
+}
+
+void fill_chart_data_place(const AtlasPlace& place) {
+  if (chart_data_window == nullptr) return;
+  const PlaceFill fill = fill_for_place(place, read_entries());
+  place_field->value(fill.place.c_str());
+  write_angle(fill.longitude, lon_degrees_field, lon_dir_choice, lon_minutes_field);
+  write_angle(fill.latitude, lat_degrees_field, lat_dir_choice, lat_minutes_field);
+  write_zone(fill);
+  chart_data_window->redraw();
+}

@@ -13,6 +13,14 @@ void show_chart_data_dialog(bool prefill);
 void chart_data_ok();
 void chart_data_now();
 void chart_data_cancel();
+// Looks the Place text up in the atlas: one place fills the fields at once,
+// several are listed to choose from, none is said.
+void chart_data_find();
+
+struct AtlasPlace;
+// Writes a found place into the fields: its name, its coordinates and the
+// zone at the dialog's date and time (asking when that time happened twice).
+void fill_chart_data_place(const AtlasPlace& place);
 
 // The newest dialog and its fields, reached by the button callbacks; null
 // once the dialog is destroyed.

@@ -24,6 +24,7 @@
 #include "app/message_boxes.h"
 #include "cli/text_report.h"
 #include "dialogs/chart_data_dialog.h"
+#include "dialogs/place_list.h"
 #include "display/draw_chart.h"
 #include "storage/chart_file_commands.h"
 #include "storage/chart_line.h"
@@ -78,6 +79,16 @@ void describe(Fl_Window* w) {
   transcript << "\n";
 }
 
+// A picture of the window in $VANTREL_ARTIFACTS.
+void screenshot(Fl_Window* shown, const char* name) {
+  const char* folder = std::getenv("VANTREL_ARTIFACTS");
+  if (folder == nullptr) return;
+  settle();
+  const std::string command =
+      "import -window " + std::to_string(fl_xid(shown)) + " " + folder + "/" + name;
+  EXPECT_EQ(std::system(command.c_str()), 0) << command;
+}
+
 // After a step: the chart's inputs as Save writes them, the windows still
 // open, and the boxes shown.
 void note(const char* step) {
@@ -103,6 +114,23 @@ std::tm march_7_2009() {
   return t;
 }
 
+// 14:05 Universal Time on 7 December 2009 on the clock of the zone TZ names.
+std::tm december_7_2009() {
+  const std::time_t moment = 1260194700;
+  std::tm local{};
+  localtime_r(&moment, &local);
+  return local;
+}
+
+// The dialog's place, coordinates and zone as typed.
+void note_place_fields() {
+  transcript << "  place [" << place_field->value() << "] " << lon_degrees_field->value()
+             << lon_dir_choice->text() << lon_minutes_field->value() << " "
+             << lat_degrees_field->value() << lat_dir_choice->text()
+             << lat_minutes_field->value() << " zone " << zone_sign_choice->text()
+             << zone_hours_field->value() << ":" << zone_minutes_field->value() << "\n";
+}
+
 class Windows : public InFreshFolder {
  protected:
   // The chart the window opens on, over whatever an earlier chart left: the
@@ -125,6 +153,11 @@ class Windows : public InFreshFolder {
     settle();
     show_alert = [](const char* text) { transcript << "alert: " << text << "\n"; };
     show_message = [](const char* text) { transcript << "message: " << text << "\n"; };
+    // Asked which of two offsets, the later is taken.
+    ask_choice = [](const char* text, const char* first, const char* second) {
+      transcript << "asked: " << text << " [" << first << "] [" << second << "]\n";
+      return 2;
+    };
   }
   void SetUp() override {
     InFreshFolder::SetUp();
@@ -276,7 +309,102 @@ TEST_F(Windows, Transcript) {
                                                                      : "kept\n");
     }
   }
+
+  // The present moment in the zone the system's clock keeps (TZ), the place
+  // still Nowhere: Kolkata ahead of Universal Time, New York behind it.
+  for (const char* zone : {"Asia/Kolkata", "America/New_York"}) {
+    setenv("TZ", zone, 1);
+    tzset();
+    read_local_clock = december_7_2009;
+    present_moment_chart();
+    transcript << ChartState.chart.input.date_line << "\n";
+    note((std::string("the present moment under TZ=") + zone).c_str());
+  }
+  unsetenv("TZ");
+  tzset();
+  read_local_clock = march_7_2009;
+
+  // Find: the place's coordinates and the zone of its date and time, as
+  // vantrel-print --zone gives it (local mean time at the place's own
+  // longitude before 1880), a time that happened twice asked, one that
+  // never did said; several places listed, none said.
+  const struct {
+    const char* place;
+    int month;  // 0 leaves the date and time empty
+    const char* day;
+    const char* year;
+    const char* time[2];
+    const char* press;  // in the list: "Enter" or "Cancel"
+  } finds[] = {
+      {"Varanasi", 6, "1", "1944", {"6", "0"}, nullptr},
+      {"varanasi", 1, "1", "1850", {"12", "0"}, nullptr},
+      {"Springfield", 7, "1", "1990", {"12", "0"}, "Enter"},
+      {"Springfield", 7, "1", "1990", {"12", "0"}, "Cancel"},
+      {"Toronto, ON, CA", 11, "7", "2021", {"1", "30"}, nullptr},
+      {"Toronto, ON, CA", 3, "14", "2021", {"2", "30"}, nullptr},
+      {"Benares", 0, "", "", {"", ""}, nullptr},
+      {"Xyzzyville", 1, "1", "2000", {"12", "0"}, nullptr},
+  };
+  for (const auto& find : finds) {
+    main_menu_bar->picked(main_menu_bar->find_item("File/New"));
+    place_field->value(find.place);
+    month_choice->value(find.month > 0 ? find.month - 1 : 0);
+    day_field->value(find.day);
+    year_field->value(find.year);
+    hour_field->value(find.time[0]);
+    minute_field->value(find.time[1]);
+    transcript << "Find " << find.place << "\n";
+    press(chart_data_window, "Find");
+    settle();
+    if (find.press != nullptr) {
+      ASSERT_NE(place_list_window, nullptr);
+      if (*find.press == 'E') {
+        describe(place_list_window);
+        screenshot(place_list_window, "place_list.png");
+      }
+      if (*find.press == 'E') press_key(place_list_window, FL_Enter, "\r");
+      if (*find.press != 'E') press(place_list_window, find.press);
+      settle();
+    }
+    note_place_fields();
+    name_field->value("Found");
+    press(chart_data_window, "OK");
+    note((std::string("Find ") + find.place + " and OK").c_str());
+    if (chart_data_window) press(chart_data_window, "Cancel");
+  }
   expect_golden("windows.txt", transcript.str());
+}
+
+// What the desktop is told: the class that ties the window to its menu entry
+// (StartupWMClass=vantrel), the program's icon, and the dialog's labels whole
+// inside it.
+TEST_F(Windows, WhatTheDesktopSees) {
+  XClassHint hint{};
+  ASSERT_TRUE(XGetClassHint(fl_display, fl_xid(window), &hint));
+  EXPECT_STREQ(hint.res_name, "vantrel");  // the toolkit capitalises the class: "Vantrel"
+  XFree(hint.res_name);
+  XFree(hint.res_class);
+  const Atom icon = XInternAtom(fl_display, "_NET_WM_ICON", False);
+  Atom type = 0;
+  int format = 0;
+  unsigned long count = 0, after = 0;
+  unsigned char* data = nullptr;
+  XGetWindowProperty(fl_display, fl_xid(window), icon, 0, 2, False, AnyPropertyType,
+                     &type, &format, &count, &after, &data);
+  ASSERT_EQ(count, 2u);
+  EXPECT_EQ(reinterpret_cast<long*>(data)[0], 48);  // the icon's width
+  XFree(data);
+  main_menu_bar->picked(main_menu_bar->find_item("File/New"));
+  settle();
+  // A label to the left of its field is drawn in the room before the field.
+  for (int i = 0; i < chart_data_window->children(); ++i) {
+    Fl_Widget* field = chart_data_window->child(i);
+    if (!field->label() || (field->align() & FL_ALIGN_INSIDE)) continue;
+    fl_font(field->labelfont(), field->labelsize());
+    EXPECT_LE(fl_width(field->label()), field->x() - 3) << field->label();
+  }
+  screenshot(chart_data_window, "chart_data_dialog.png");
+  press(chart_data_window, "Cancel");
 }
 
 }  // namespace
