@@ -61,10 +61,10 @@ choose() {  # window x y index: opens a choice and moves down to its item
 }
 
 # The toolkit's message boxes have no title, and neither has the root window:
-# an untitled window of the toolkit's class.
+# an untitled window of the program's class.
 message_box() {
   local id
-  for id in $(xdotool search --onlyvisible --class '^FLTK$' 2>/dev/null || true); do
+  for id in $(xdotool search --onlyvisible --classname '^vantrel$' 2>/dev/null || true); do
     [ -z "$(xdotool getwindowname "$id" 2>/dev/null)" ] && { echo "$id"; return 0; }
   done
   return 1

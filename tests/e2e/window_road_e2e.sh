@@ -84,4 +84,21 @@ start_vantrel "$workdir"
 "$VANTREL_CLOSE_TOOL" "$MAIN_WINDOW"
 wait_exit
 [ "$EXIT_STATUS" = 0 ] || fail "the close request ended with status $EXIT_STATUS"
+
+# The desktop knows the window by its class, and the opening chart saved at
+# once is of the moment on the clock of the system's zone: Kolkata's.
+rm "$workdir/charts.vnt"
+before=$(TZ=Asia/Kolkata date '+%b %d, %Y%I:%M')
+TZ=Asia/Kolkata start_vantrel "$workdir"
+after=$(TZ=Asia/Kolkata date '+%b %d, %Y%I:%M')
+xprop -id "$MAIN_WINDOW" WM_CLASS | grep -q '"vantrel"' || fail "WM_CLASS: $(xprop -id "$MAIN_WINDOW" WM_CLASS)"
+menu_file_save
+wait_message_box || fail "no message after Save of the opening chart"
+key Return
+saved=$(cat "$workdir/charts.vnt")
+[[ "$saved" == "Prasna                 $before"*" -05:30000W00'00 00N00'00 Nowhere"* ||
+   "$saved" == "Prasna                 $after"*" -05:30000W00'00 00N00'00 Nowhere"* ]] ||
+  fail "the opening chart under TZ=Asia/Kolkata saved as: $saved"
+menu_file_quit
+wait_exit
 echo "PASS"
