@@ -1,5 +1,8 @@
 #include "places/place_lookup.h"
 
+#include <algorithm>
+#include <limits>
+
 #include "places/closest_names.h"
 #include "places/query_text.h"
 #include "places/text_fold.h"
@@ -75,15 +78,25 @@ std::vector<AtlasPlace> places_in_region_of_country(const Atlas& atlas,
 
 std::vector<AtlasPlace> nearest_places(const Atlas& atlas, std::string_view name) {
   const std::string folded = folded_name(name);
-  std::vector<int> distances;
-  std::vector<std::size_t> offsets;
+  // The nearest so far, nearest first and the more populous first among
+  // equals: a place must come strictly nearer than the last to join.
+  std::vector<std::pair<int, std::size_t>> nearest;
+  CharacterCounts counts = character_counts(folded);
   for_each_place(atlas, [&](std::size_t offset, std::string_view place_name) {
-    distances.push_back(edit_distance(place_name, folded));
-    offsets.push_back(offset);
+    const int bound = nearest.size() < nearest_count ? std::numeric_limits<int>::max()
+                                                     : nearest.back().first;
+    if (characters_apart(counts, place_name) >= bound) return;
+    const int distance = edit_distance_below(place_name, folded, bound);
+    if (distance >= bound) return;
+    if (nearest.size() == nearest_count) nearest.pop_back();
+    const auto after = std::upper_bound(
+        nearest.begin(), nearest.end(), distance,
+        [](int d, const std::pair<int, std::size_t>& entry) { return d < entry.first; });
+    nearest.insert(after, {distance, offset});
   });
   std::vector<AtlasPlace> places;
-  for (std::size_t index : nearest_first(distances, nearest_count))
-    places.push_back(place_at(atlas, offsets[index]));
+  for (const auto& [distance, offset] : nearest)
+    places.push_back(place_at(atlas, offset));
   return places;
 }
 

@@ -75,7 +75,7 @@ ZoneNameMatch match_zone_name(const ZoneDatabase& database, std::string_view typ
 std::string nearest_zone_names(const ZoneDatabase& database, std::string_view typed) {
   std::vector<int> distances;
   for (const std::string& full : database.names) {
-    const std::string_view city = std::string_view(full).substr(full.rfind('/') + 1);
+    const std::string_view city = std::string_view{full}.substr(full.rfind('/') + 1);
     distances.push_back(std::min(edit_distance(full, typed), edit_distance(city, typed)));
   }
   std::string names;

@@ -13,7 +13,7 @@ constexpr long long end_of_time = std::numeric_limits<long long>::max();
 constexpr long long beginning_of_time = std::numeric_limits<long long>::min();
 // Offsets stay within a day either side, so the periods that a local time
 // may fall in begin no earlier than a day and a half before it.
-constexpr long long widest_offset = 26 * 3600;
+constexpr long long widest_offset = 26LL * 3600;
 
 // Reads the file's big-endian fields in order, never past its end.
 struct TzifBytes {
@@ -115,7 +115,7 @@ std::vector<ZonePeriod> rule_periods(const ZoneRule& rule, int year) {
   std::sort(changes.begin(), changes.end());
   std::vector<ZonePeriod> periods;
   long long begin = beginning_of_time;
-  bool summer = !changes.front().second;
+  bool summer = !changes.empty() && !changes.front().second;
   for (std::size_t i = 0; i <= changes.size(); ++i) {
     const long long end = i < changes.size() ? changes[i].first : end_of_time;
     periods.push_back({begin, end, summer ? rule.summer_offset : rule.standard_offset,

@@ -62,20 +62,21 @@ bool read_signed_time(RuleText& in, long largest_hours, long& seconds) {
 }
 
 bool read_rule_day(RuleText& in, RuleDay& day) {
-  long a = 0;
-  long b = 0;
-  long c = 0;
+  long number = 0;
   if (in.take('M')) {
-    if (!read_number(in, 1, 12, a) || !in.take('.') || !read_number(in, 1, 5, b) ||
-        !in.take('.') || !read_number(in, 0, 6, c))
+    long week = 0;
+    long weekday = 0;
+    if (!read_number(in, 1, 12, number) || !in.take('.') ||
+        !read_number(in, 1, 5, week) || !in.take('.') || !read_number(in, 0, 6, weekday))
       return false;
-    day = {'M', static_cast<int>(a), static_cast<int>(b), static_cast<int>(c)};
+    day = {'M', static_cast<int>(number), static_cast<int>(week),
+           static_cast<int>(weekday)};
   } else if (in.take('J')) {
-    if (!read_number(in, 1, 365, a)) return false;
-    day = {'J', 0, 0, static_cast<int>(a)};
+    if (!read_number(in, 1, 365, number)) return false;
+    day = {'J', 0, 0, static_cast<int>(number)};
   } else {
-    if (!read_number(in, 0, 365, a)) return false;
-    day = {'D', 0, 0, static_cast<int>(a)};
+    if (!read_number(in, 0, 365, number)) return false;
+    day = {'D', 0, 0, static_cast<int>(number)};
   }
   // Without a time the change is at 02:00.
   return !in.take('/') || read_signed_time(in, largest_rule_hours, day.seconds);

@@ -9,7 +9,7 @@ build=${VANTREL_BUILD:-$root/build}
 
 build_packages=(g++ cmake make pkg-config libfltk1.3-dev fonts-dejavu-core
                 googletest libgtest-dev libbenchmark-dev python3 nlohmann-json3-dev
-                libhowardhinnant-date-dev libdate-tz3 tzdata libcairo2-dev)
+                libhowardhinnant-date-dev tzdata libcairo2-dev libicu-dev)
 test_packages=(xvfb xauth xdotool x11-utils imagemagick time desktop-file-utils
                appstream dpkg-dev file clang libclang-rt-14-dev valgrind clang-tidy
                cppcheck gcovr poppler-utils)
