@@ -95,6 +95,7 @@ std::vector<AtlasPlace> nearest_places(const Atlas& atlas, std::string_view name
     nearest.insert(after, {distance, offset});
   });
   std::vector<AtlasPlace> places;
+  places.reserve(nearest.size());
   for (const auto& [distance, offset] : nearest)
     places.push_back(place_at(atlas, offset));
   return places;
