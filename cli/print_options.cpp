@@ -66,7 +66,7 @@ std::string print_help_text() {
          "Exit status: 0 printed, 1 a chart line, a file or the output failed, 2 "
          "refused\n"
          "options or values.\n"
-         "The atlas: GeoNames (geonames.org), places of 15000 people or more, CC BY "
+         "The atlas: GeoNames (geonames.org), places of 1000 people or more, CC BY "
          "4.0.\n";
 }
 
