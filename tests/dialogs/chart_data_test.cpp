@@ -3,6 +3,8 @@
 #include <sstream>
 
 #include "dialogs/chart_data_entries.h"
+#include "dialogs/place_fill.h"
+#include "places/place_lookup.h"
 #include "storage/chart_line.h"
 #include "support/test_support.h"
 
@@ -36,6 +38,66 @@ TEST(ChartData, ChecksAndStore) {
     out += line.text + std::string(input.date_line) + "\n";
   }
   expect_golden("chart_data_stored.txt", out);
+}
+
+}  // namespace
+
+namespace {
+
+// What Find writes for a place at the dialog's date and time, without a
+// display: the zone as vantrel-print --zone gives it (Varanasi's own mean
+// time, 83°01' E / 15, before 1880), both offsets of a time that happened
+// twice, and the zone left alone, with why, for a gap or no valid moment.
+TEST(ChartData, FindFillsThePlace) {
+  Atlas atlas;
+  std::string error;
+  ASSERT_TRUE(load_atlas(atlas, error)) << error;
+  const struct {
+    const char* place;
+    const char* date[4];  // month index, day, year, "hour:minute"
+    const char* filled;   // place, longitude, latitude, zone or what was said
+  } cases[] = {
+      {"Varanasi", {"5", "1", "1944", "6:0"}, "Varanasi 83E01 25N19 -6:30"},
+      {"Varanasi", {"0", "1", "1850", "12:0"}, "Varanasi 83E01 25N19 -5:32"},
+      {"Toronto, ON, CA",
+       {"10", "7", "2021", "1:30"},
+       "Toronto 79W25 43N42 +4:0 or +5:0"},
+      {"Toronto, ON, CA",
+       {"2", "14", "2021", "2:30"},
+       "Toronto 79W25 43N42 2021-03-14 02:30 in America/Toronto never"},
+      {"Varanasi",
+       {"1", "30", "1944", "6:0"},
+       "25N19 The zone of Varanasi needs\na valid"},
+      {"Varanasi", {"5", "1", "1944", ":"}, "25N19 The zone of Varanasi needs\na valid"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.place);
+    const PlaceMatches matches = look_up_place(atlas, c.place);
+    ASSERT_EQ(matches.places.size(), 1u);
+    ChartDataEntries entries;
+    entries.month_index = std::atoi(c.date[0]);
+    entries.day = c.date[1];
+    entries.year = c.date[2];
+    const std::string time = c.date[3];
+    entries.hour = time.substr(0, time.find(':'));
+    entries.minute = time.substr(time.find(':') + 1);
+    const PlaceFill fill = fill_for_place(matches.places.front(), entries);
+    auto angle = [](const SignedAngle& a, char plus, char minus) {
+      return std::to_string(a.whole) + (a.negative ? minus : plus) +
+             (a.sixtieths < 10 ? "0" : "") + std::to_string(a.sixtieths);
+    };
+    auto zone = [](const SignedAngle& a) {
+      return (a.negative ? "-" : "+") + std::to_string(a.whole) + ":" +
+             std::to_string(a.sixtieths);
+    };
+    std::string filled = fill.place + " " + angle(fill.longitude, 'W', 'E') + " " +
+                         angle(fill.latitude, 'N', 'S') + " ";
+    if (fill.zone_fill == PlaceFill::zone_set) filled += zone(fill.zone);
+    if (fill.zone_fill == PlaceFill::zone_twice)
+      filled += zone(fill.earlier) + " or " + zone(fill.later);
+    if (fill.zone_fill == PlaceFill::zone_kept) filled += fill.message;
+    EXPECT_NE(filled.find(c.filled), std::string::npos) << filled;
+  }
 }
 
 }  // namespace
