@@ -134,6 +134,29 @@ std::vector<std::string> atlas_candidates() {
   return {(folder.parent_path() / file).string(), (folder / file).string()};
 }
 
+// Finds the sections of text (which must outlive the atlas); false when it
+// is no atlas.
+bool read_atlas_text(Atlas& atlas, std::string_view text) {
+  atlas.zones.clear();
+  atlas.regions.clear();
+  std::string_view sections[section_count];
+  if (!find_sections(text, sections)) return false;
+  bool complete = true;
+  for_each_line(sections[0],
+                [&atlas](std::string_view line) { atlas.zones.push_back(line); });
+  for_each_line(sections[1], [&atlas, &complete](std::string_view line) {
+    const std::vector<std::string_view> f = fields_of(line, region_columns);
+    complete = complete && f.size() == region_columns;
+    if (f.size() == region_columns)
+      atlas.regions.push_back({f[region_country], f[region_code], f[region_name],
+                               f[region_iso], f[region_folded]});
+  });
+  atlas.places = sections[2];
+  atlas.names = sections[3];
+  return complete && !atlas.zones.empty() && !atlas.places.empty() &&
+         !atlas.names.empty();
+}
+
 }  // namespace
 
 AtlasFile::AtlasFile(AtlasFile&& other) noexcept
@@ -164,27 +187,6 @@ bool AtlasFile::map(const std::string& path) {
   bytes_ = static_cast<const char*>(mapped);
   size_ = static_cast<std::size_t>(status.st_size);
   return true;
-}
-
-bool read_atlas_text(Atlas& atlas, std::string_view text) {
-  atlas.zones.clear();
-  atlas.regions.clear();
-  std::string_view sections[section_count];
-  if (!find_sections(text, sections)) return false;
-  bool complete = true;
-  for_each_line(sections[0],
-                [&atlas](std::string_view line) { atlas.zones.push_back(line); });
-  for_each_line(sections[1], [&atlas, &complete](std::string_view line) {
-    const std::vector<std::string_view> f = fields_of(line, region_columns);
-    complete = complete && f.size() == region_columns;
-    if (f.size() == region_columns)
-      atlas.regions.push_back({f[region_country], f[region_code], f[region_name],
-                               f[region_iso], f[region_folded]});
-  });
-  atlas.places = sections[2];
-  atlas.names = sections[3];
-  return complete && !atlas.zones.empty() && !atlas.places.empty() &&
-         !atlas.names.empty();
 }
 
 bool load_atlas(Atlas& atlas, std::string& error) {

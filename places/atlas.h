@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -63,12 +64,7 @@ struct Atlas {
 // error naming the files tried, on failure.
 bool load_atlas(Atlas& atlas, std::string& error);
 
-// Finds the sections of text (which must outlive the atlas); false when it
-// is no atlas.
-bool read_atlas_text(Atlas& atlas, std::string_view text);
-
-// The place whose line starts at an offset into the places; the place after
-// the line is start.
+// The place whose line starts at offset in the atlas's places.
 AtlasPlace place_at(const Atlas& atlas, std::size_t offset);
 
 // Calls visit(offset, folded name) for each place, most populous first.
@@ -78,8 +74,9 @@ void for_each_place(const Atlas& atlas, Visit&& visit) {
     std::size_t end = atlas.places.find('\n', at);
     if (end == std::string_view::npos) end = atlas.places.size();
     const std::string_view line = atlas.places.substr(at, end - at);
-    const std::size_t tab = line.find('\t');
-    visit(at, line.substr(tab + 1, line.find('\t', tab + 1) - tab - 1));
+    const std::size_t tab = std::min(line.find('\t'), line.size());
+    const std::string_view rest = line.substr(std::min(tab + 1, line.size()));
+    visit(at, rest.substr(0, rest.find('\t')));
     at = end + 1;
   }
 }
