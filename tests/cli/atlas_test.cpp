@@ -142,6 +142,7 @@ TEST_F(AtlasFiles, AMissingOrForeignAtlasFailsTheRun) {
       {"/nonexistent/places.tsv",
        "no atlas of places found (tried /nonexistent/places.tsv)"},
       {path("bytes"), path("bytes") + ": not an atlas of places"},
+      {path("broken"), path("broken") + ": not an atlas of places"},
       {"/dev/zero", "no atlas of places found (tried /dev/zero)"},
   };
   for (const auto& c : cases) {
