@@ -135,6 +135,10 @@ TEST_F(AtlasFiles, AMissingOrForeignAtlasFailsTheRun) {
   write_file("bytes", std::string("\x7f"
                                   "ELF\n@sections places 9\n",
                                   22));
+  // The atlas with its first region's fields run together, every offset kept.
+  std::string broken = read_file(VANTREL_SOURCE_DIR "/share/atlas/places.tsv");
+  broken[broken.find('\t', broken.find("\n@regions\n"))] = ' ';
+  write_file("broken", broken);
   const struct {
     std::string atlas;
     std::string message;
