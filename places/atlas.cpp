@@ -222,6 +222,13 @@ AtlasPlace place_at(const Atlas& atlas, std::size_t offset) {
   return place;
 }
 
+std::string_view folded_name_at(const Atlas& atlas, std::size_t offset) {
+  if (offset >= atlas.places.size()) return {};
+  const std::vector<std::string_view> f =
+      fields_of(line_at(atlas.places, offset), folded_column + 2);
+  return f.size() > folded_column ? f[folded_column] : std::string_view{};
+}
+
 std::vector<std::size_t> places_named(const Atlas& atlas, std::string_view folded) {
   std::vector<std::size_t> offsets;
   const std::size_t start = lower_bound_line(atlas.names, folded);

@@ -67,6 +67,9 @@ bool load_atlas(Atlas& atlas, std::string& error);
 // The place whose line starts at offset in the atlas's places.
 AtlasPlace place_at(const Atlas& atlas, std::size_t offset);
 
+// Its name folded, as the atlas holds it.
+std::string_view folded_name_at(const Atlas& atlas, std::size_t offset);
+
 // Calls visit(offset, folded name) for each place, most populous first.
 template <class Visit>
 void for_each_place(const Atlas& atlas, Visit&& visit) {

@@ -44,7 +44,7 @@ std::vector<AtlasPlace> places_matching(const Atlas& atlas, std::string_view nam
     AtlasPlace place = place_at(atlas, offset);
     if (!filter.country.empty() && folded_name(place.country) != filter.country) continue;
     if (!filter.region.empty() && !in_region(atlas, place, filter.region)) continue;
-    if (folded_name(place.name) == folded) own_name.push_back(place);
+    if (folded_name_at(atlas, offset) == folded) own_name.push_back(place);
     places.push_back(std::move(place));
   }
   const bool qualified = !filter.country.empty() || !filter.region.empty();
