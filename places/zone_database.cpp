@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
 
 #include "places/closest_names.h"
 
@@ -54,22 +53,21 @@ bool read_zone_database(ZoneDatabase& database, std::string& error) {
   return false;
 }
 
-ZoneNameMatch match_zone_name(const ZoneDatabase& database, std::string_view typed,
-                              std::string& name) {
+bool match_zone_name(const ZoneDatabase& database, std::string_view typed,
+                     std::string& name) {
   const auto& names = database.names;
   if (std::find(names.begin(), names.end(), typed) != names.end()) {
     name = typed;
-    return ZoneNameMatch::found;
+    return true;
   }
-  std::vector<std::string> alike;
-  std::copy_if(
-      names.begin(), names.end(), std::back_inserter(alike),
-      [typed](const std::string& listed) { return same_ignoring_case(listed, typed); });
-  if (alike.size() == 1) name = alike.front();
-  if (alike.size() > 1) name = alike.front() + " and " + alike.back();
-  return alike.size() == 1 ? ZoneNameMatch::found
-         : alike.empty()   ? ZoneNameMatch::unknown
-                           : ZoneNameMatch::ambiguous;
+  const auto alike = [typed](const std::string& listed) {
+    return same_ignoring_case(listed, typed);
+  };
+  const auto found = std::find_if(names.begin(), names.end(), alike);
+  if (found == names.end() || std::find_if(found + 1, names.end(), alike) != names.end())
+    return false;
+  name = *found;
+  return true;
 }
 
 std::string nearest_zone_names(const ZoneDatabase& database, std::string_view typed) {

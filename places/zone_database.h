@@ -18,11 +18,11 @@ struct ZoneDatabase {
 // why, when it is missing or lists no zone.
 bool read_zone_database(ZoneDatabase& database, std::string& error);
 
-// How a typed name is found: exactly, or else without regard to ASCII case
-// when only one name matches so.
-enum class ZoneNameMatch { found, unknown, ambiguous };
-ZoneNameMatch match_zone_name(const ZoneDatabase& database, std::string_view typed,
-                              std::string& name);
+// The database's name for a typed one: the same, or else the one name equal
+// to it but for ASCII case; false when there is none or more than one (the
+// nearest names then show them).
+bool match_zone_name(const ZoneDatabase& database, std::string_view typed,
+                     std::string& name);
 
 // The count names nearest the typed one (the whole name or its last part),
 // comma-separated.
