@@ -112,14 +112,10 @@ ZoneAnswer zone_offset_at(const ZoneQuery& query) {
   ZoneDatabase database;
   if (!read_zone_database(database, answer.message)) return answer;
   answer.tzdata = database.version;
-  const ZoneNameMatch match = match_zone_name(database, query.zone, answer.zone);
-  if (match != ZoneNameMatch::found) {
+  if (!match_zone_name(database, query.zone, answer.zone)) {
     answer.outcome = ZoneAnswer::unknown;
-    answer.message = match == ZoneNameMatch::ambiguous
-                         ? "time zone " + quoted_query(query.zone) + " is " +
-                               answer.zone + ", which differ in case only: give one"
-                         : "unknown time zone " + quoted_query(query.zone) +
-                               "; nearest: " + nearest_zone_names(database, query.zone);
+    answer.message = "unknown time zone " + quoted_query(query.zone) +
+                     "; nearest: " + nearest_zone_names(database, query.zone);
     return answer;
   }
   ZoneHistory history;
