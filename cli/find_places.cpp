@@ -18,7 +18,6 @@ int matching_places(const std::string& text, std::vector<AtlasPlace>& places,
   if (matches.outcome == PlaceMatches::found) return print_status_ok;
   if (matches.outcome == PlaceMatches::too_long) {
     error = too_long_message("place name", text);
-    places.clear();
     return print_status_refused;
   }
   error = "no place " + quoted_query(text) + " in the atlas; nearest:";

@@ -76,7 +76,8 @@ TEST(Atlas, PlacesByName) {
       {city_chart({"--city", "Berkly"}),
        2,
        {"no place \"Berkly\" in the atlas; nearest: Berkley, Michigan, US; Berkley, "
-        "Colorado, US; Berkley, Massachusetts, US; Berkeley, California, US;"}},
+        "Colorado, US; Berkley, Massachusetts, US; Berkeley, California, US; Yerköy, "
+        "Yozgat, TR\n"}},
       {{"--find", "Springfield, XX, US"}, 2, {"nearest: Springfield, Missouri, US;"}},
       // Refused before any search, quoting only its start.
       {{"--find", std::string(102400, 'x')},

@@ -69,6 +69,7 @@ TEST(Zones, ClosingRules) {
       {"EST5EDT", false, 0, 0},
       {"EST5EDT,M3.2.0/168,M11.1.0", false, 0, 0},
       {"EST5EDT,M13.2.0,M11.1.0", false, 0, 0},
+      {"EST5EDT,M3.6.0,M11.1.0", false, 0, 0},
       {"EST5EDT,M3.2.0,M11.1.0x", false, 0, 0},
       {"<AB>1", false, 0, 0},
       {"EST25", false, 0, 0},
