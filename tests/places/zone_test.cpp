@@ -4,6 +4,7 @@
 #include <sstream>
 #include <string>
 
+#include "places/closest_names.h"
 #include "places/zone_database.h"
 #include "places/zone_offset.h"
 #include "places/zone_rule.h"
@@ -87,6 +88,22 @@ TEST(Zones, ClosingRules) {
   EXPECT_EQ(greenland.standard_offset, -7200);
   EXPECT_EQ(greenland.summer_offset, -3600);
   EXPECT_EQ(greenland.summer_abbreviation, "-01");
+}
+
+// Levenshtein's distance on the textbook's pairs, and the bound from the
+// characters two names share, which never passes it.
+TEST(NearestNames, EditDistances) {
+  const struct {
+    const char* a;
+    const char* b;
+    int distance;
+  } cases[] = {{"kitten", "sitting", 3}, {"flaw", "lawn", 2}, {"Saturday", "SUNDAY", 3}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(edit_distance(c.a, c.b), c.distance) << c.a;
+    CharacterCounts counts = character_counts(c.a);
+    EXPECT_LE(characters_apart(counts, c.b), c.distance) << c.a;
+    EXPECT_EQ(edit_distance_below(c.a, c.b, 2) >= 2, true) << c.a;
+  }
 }
 
 }  // namespace
