@@ -42,7 +42,7 @@ int edit_distance_below(std::string_view a, std::string_view b, int bound) {
 
 CharacterCounts character_counts(std::string_view text) {
   CharacterCounts counts;
-  for (const char c : text) ++counts.count[static_cast<unsigned char>(c)];
+  for (const char c : text) ++counts.count[static_cast<unsigned char>(ascii_lower(c))];
   counts.size = static_cast<int>(text.size());
   return counts;
 }
@@ -52,8 +52,8 @@ int characters_apart(CharacterCounts& counts, std::string_view other) {
   // left; the counts are given back after.
   int shared = 0;
   for (const char c : other)
-    if (--counts.count[static_cast<unsigned char>(c)] >= 0) ++shared;
-  for (const char c : other) ++counts.count[static_cast<unsigned char>(c)];
+    if (--counts.count[static_cast<unsigned char>(ascii_lower(c))] >= 0) ++shared;
+  for (const char c : other) ++counts.count[static_cast<unsigned char>(ascii_lower(c))];
   return std::max(counts.size, static_cast<int>(other.size())) - shared;
 }
 

@@ -14,8 +14,8 @@ int edit_distance(std::string_view a, std::string_view b);
 // soon as it cannot come nearer than those already found.
 int edit_distance_below(std::string_view a, std::string_view b, int bound);
 
-// The characters of a text counted, to bound its edit distance to others
-// from below cheaply.
+// The characters of a text counted, ASCII letters in lower case, to bound
+// its edit distance to others from below cheaply.
 struct CharacterCounts {
   std::array<int, 256> count{};
   int size = 0;
