@@ -21,6 +21,12 @@ for key in '^Type=Application$' '^Name=Vantrel$' '^Exec=vantrel$' '^Icon=vantrel
 done
 ! command -v desktop-file-validate >/dev/null || desktop-file-validate "$desktop" || fail "$desktop"
 
+# The window program answers --help and --version without a display.
+window=$work/usr/bin/vantrel
+[ "$(DISPLAY='' "$window" --version)" = "vantrel $("$work/usr/bin/vantrel-print" --version | cut -d' ' -f2)" ] ||
+  fail "vantrel --version"
+DISPLAY='' "$window" -h | grep -q '^ -g\[eometry\] WxH+X+Y$' || fail "vantrel -h lists no toolkit switch"
+
 print=$work/usr/bin/vantrel-print
 # Debian's Cairo brings libX11 along for surfaces the printer never makes.
 ! readelf -d "$print" | grep NEEDED | grep -Eq 'libfltk|libX11' ||
