@@ -109,10 +109,20 @@ void abandon_print_output(PrintOutput& output) {
   output.temporary.clear();
 }
 
-bool print_output_is_file(const std::string& target, const char* file) {
+namespace {
+bool same_file(const std::string& target, const struct stat& file_info) {
   struct stat output_info;
-  struct stat file_info;
   return !target.empty() && stat(target.c_str(), &output_info) == 0 &&
-         stat(file, &file_info) == 0 && output_info.st_dev == file_info.st_dev &&
-         output_info.st_ino == file_info.st_ino;
+         output_info.st_dev == file_info.st_dev && output_info.st_ino == file_info.st_ino;
+}
+}  // namespace
+
+bool print_output_is_file(const std::string& target, const char* file) {
+  struct stat file_info;
+  return stat(file, &file_info) == 0 && same_file(target, file_info);
+}
+
+bool print_output_is_open_file(const std::string& target, int fd) {
+  struct stat file_info;
+  return fstat(fd, &file_info) == 0 && same_file(target, file_info);
 }

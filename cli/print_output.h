@@ -33,3 +33,6 @@ void abandon_print_output(PrintOutput& output);
 // Whether the target names the file itself, through a link as well: the
 // rename would replace that file with the report.
 bool print_output_is_file(const std::string& target, const char* file);
+
+// The same for a file already open on descriptor fd, such as standard input.
+bool print_output_is_open_file(const std::string& target, int fd);

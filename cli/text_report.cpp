@@ -175,9 +175,12 @@ void append_dasha_queries(std::string& out, const DashaSequence& sequence,
                           std::optional<double> on_day) {
   const DashaBalance balance = birth_balance(sequence);
   char line[160];
+  // One of a unit is singular, every other count plural ("0 years").
+  auto plural = [](int count) { return count == 1 ? "" : "s"; };
   int length = std::snprintf(
-      line, sizeof line, "Balance of %s at birth: %d years %d months %d days",
-      DashaLords[balance.lord], balance.years, balance.months, balance.days);
+      line, sizeof line, "Balance of %s at birth: %d year%s %d month%s %d day%s",
+      DashaLords[balance.lord], balance.years, plural(balance.years), balance.months,
+      plural(balance.months), balance.days, plural(balance.days));
   append_line(out, line, static_cast<std::size_t>(length));
   if (!on_day) return;
   const int running = running_period(sequence, *on_day);
