@@ -125,9 +125,10 @@ int print_command_line_chart(PrintOptions options, std::FILE* out, std::FILE* er
   // As the window's File > Save: the line reaches the file whole or not at all.
   ChartLine line;
   write_chart_line(chart.input, line);
-  if (append_chart_line(options.append.c_str(), line)) return print_status_ok;
-  std::fprintf(err, "%s: %s: the chart could not be appended\n", program,
-               options.append.c_str());
+  const ChartSaveResult saved = append_chart_line(options.append.c_str(), line);
+  if (saved == chart_saved) return print_status_ok;
+  std::fprintf(err, "%s: %s: the chart could not be appended: %s\n", program,
+               options.append.c_str(), chart_save_cause(saved));
   return print_status_failed;
 }
 

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <iterator>
 
+#include "app/utf8_text.h"
 #include "chart/position_derivations.h"
 #include "chart/vimshottari.h"
 #include "cli/offset_basis.h"
@@ -57,11 +58,11 @@ void append_line(std::string& out, const std::string& text) {
   append_line(out, text.data(), text.size());
 }
 
-// A name or place as Save writes it: a control character would split the
-// header or act on the terminal.
+// A name or place for the terminal: a control character would split the
+// header or act on it.
 std::string shown_field(const char* text) {
-  std::string shown = text;
-  for (char& c : shown) c = field_character(c);
+  std::string shown;
+  append_terminal_text(shown, text);
   return shown;
 }
 
