@@ -13,6 +13,7 @@ BodyState body_state_at(int body, UtMinute minute) {
   const double t = centuries_of(julian_day);
   double motion = 0;
   const double longitude = body_position(body, t, motion);
-  return {sidereal_minutes(longitude, ayanamsha(t)), motion_arc_seconds(motion),
-          motion * 3600.0};
+  const double a = ayanamsha(t);
+  return {sidereal_minutes(longitude, a), motion_arc_seconds(motion), motion * 3600.0,
+          longitude + a, a};
 }

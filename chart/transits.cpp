@@ -43,25 +43,46 @@ double motion_rate(int body) {
   return MotionBounds[body].motion_change_per_day * bound_margin * 3600 / 1440;
 }
 
-// The position may move by the bound's distance plus the arc-minute its
-// truncation can add on either side.
-constexpr double truncation_slack = 2.0;
 // The computed motion may differ from the true one by rounding.
 constexpr double motion_slack = 0.01;
 
 bool marked_retrograde(const BodyState& state) { return state.speed < 0; }
 
+// Arc-minutes from p to the nearest multiple of size round the circle.
+double room_to_boundary(double p, int size) {
+  const double into = std::fmod(p, size);
+  return std::min(into, size - into);
+}
+
+double circular_distance(double a, double b) {
+  const double d = std::fabs(std::fmod(a - b, 21600.0));
+  return std::min(d, 21600.0 - d);
+}
+
 // Minutes from a state within which nothing watched can change: at least 1.
+//
+// The chart truncates the sidereal longitude toward zero: a sum of tropical
+// longitude and ayanamsha at or above 0 is rounded down to its arc-minute, a
+// negative one (a tropical longitude below the ayanamsha) is rounded up, so
+// there a segment begins one arc-minute early. Which rounding applies changes
+// only where the sum crosses 0 (a boundary of every segment) or where the
+// tropical longitude turns from 360 to 0; near those the rounding may shift
+// by one arc-minute within the step.
 UtMinute safe_minutes(int body, unsigned watch, const BodyState& state) {
-  double minutes = 1e12;
-  auto room_in = [&state](int size) {
-    const int into = state.position % size;
-    return std::min(into + 1, size - into);  // down past the start, up to the next
-  };
-  if (watch & watch_sign)
-    minutes = std::min(minutes, (room_in(1800) - truncation_slack) / position_rate(body));
+  const double reduced = std::fmod(state.sidereal, 360.0);
+  const bool rounds_up = reduced < 0;
+  const double circle = (rounds_up ? reduced + 360.0 : reduced) * 60.0;  // 0 to 21600
+  const double segment_point = rounds_up ? circle + 1.0 : circle;
+  double room = 1e12;
+  if (watch & watch_sign) room = std::min(room, room_to_boundary(segment_point, 1800));
   if (watch & watch_nakshatra)
-    minutes = std::min(minutes, (room_in(800) - truncation_slack) / position_rate(body));
+    room = std::min(room, room_to_boundary(segment_point, 800));
+  const double rate = position_rate(body);
+  const double turn =
+      std::min(circular_distance(circle, 0.0),
+               circular_distance(circle, (360.0 + state.ayanamsha) * 60.0));
+  if (turn <= room + 1.0) room -= 1.0;
+  double minutes = room / rate;
   if (watch & watch_stations) {
     // Marked while the motion, truncated, is below 0: at or below -1.
     const double to_threshold = std::fabs(state.motion + 1.0) - motion_slack;
