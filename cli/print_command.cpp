@@ -1,5 +1,6 @@
 #include "cli/print_command.h"
 
+#include <csignal>
 #include <optional>
 #include <string>
 
@@ -87,6 +88,12 @@ bool chart_data_refused(const PrintOptions& options, ChartInput& input, std::FIL
 }
 
 int print_command_line_chart(PrintOptions options, std::FILE* out, std::FILE* err) {
+  if (!options.append.empty() &&
+      print_output_is_file(options.output, options.append.c_str())) {
+    std::fprintf(err, "%s: %s: --output %s would replace the chart file\n", program,
+                 options.append.c_str(), options.output.c_str());
+    return print_status_refused;
+  }
   std::string error;
   int status = options.city.empty() ? print_status_ok : apply_city(options, error);
   if (status != print_status_ok) {
@@ -256,6 +263,9 @@ int print_chart_file(const PrintOptions& options, std::FILE* out, std::FILE* err
 }  // namespace
 
 int run_print_command(int argc, const char* const* argv, std::FILE* out, std::FILE* err) {
+  // A file-size limit would end the program midway without a word; ignored,
+  // it is a failed write that is reported.
+  std::signal(SIGXFSZ, SIG_IGN);
   PrintOptions options;
   std::string error;
   if (parse_print_options(argc, argv, options, error) != parse_ok) {
