@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <csignal>
 #include <optional>
 #include <string>
 
@@ -89,6 +90,12 @@ bool chart_data_refused(const PrintOptions& options, ChartInput& input, std::FIL
 }
 
 int print_command_line_chart(PrintOptions options, std::FILE* out, std::FILE* err) {
+  if (!options.append.empty() &&
+      print_output_is_file(options.output, options.append.c_str())) {
+    std::fprintf(err, "%s: %s: --output %s would replace the chart file\n", program,
+                 options.append.c_str(), options.output.c_str());
+    return print_status_refused;
+  }
   std::string error;
   int status = options.city.empty() ? print_status_ok : apply_city(options, error);
   if (status != print_status_ok) {
@@ -127,9 +134,10 @@ int print_command_line_chart(PrintOptions options, std::FILE* out, std::FILE* er
   // As the window's File > Save: the line reaches the file whole or not at all.
   ChartLine line;
   write_chart_line(chart.input, line);
-  if (append_chart_line(options.append.c_str(), line)) return print_status_ok;
-  std::fprintf(err, "%s: %s: the chart could not be appended\n", program,
-               options.append.c_str());
+  const ChartSaveResult saved = append_chart_line(options.append.c_str(), line);
+  if (saved == chart_saved) return print_status_ok;
+  std::fprintf(err, "%s: %s: the chart could not be appended: %s\n", program,
+               options.append.c_str(), chart_save_cause(saved));
   return print_status_failed;
 }
 
@@ -285,6 +293,9 @@ int print_chart_file(const PrintOptions& options, std::FILE* in, std::FILE* out,
 
 int run_print_command(int argc, const char* const* argv, std::FILE* in, std::FILE* out,
                       std::FILE* err) {
+  // A file-size limit would end the program midway without a word; ignored,
+  // it is a failed write that is reported.
+  std::signal(SIGXFSZ, SIG_IGN);
   PrintOptions options;
   std::string error;
   if (parse_print_options(argc, argv, isatty(fileno(out)) == 1, options, error) !=

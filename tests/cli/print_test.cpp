@@ -1,16 +1,19 @@
 // vantrel-print run in-process on the command lines a user types.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 
 #include "cli/print_options.h"
+#include "cli/print_output.h"
 #include "cli/svg_report.h"
 #include "support/test_support.h"
 
@@ -200,6 +203,73 @@ TEST_F(Print, ADeviceOrFifoIsWrittenThrough) {
   EXPECT_EQ(read(reader, head, 7), 7);
   EXPECT_STREQ(head, "\nJan 1,");
   close(reader);
+}
+
+// Mended: --output naming --append replaced the chart file; /dev/stdout
+// (a link into /proc) had a file renamed over it, so a redirected standard
+// output stayed empty; a read-only file was replaced; a 254-byte name failed
+// for its temporary's; a file-size limit or SIGTERM left the temporary file.
+TEST_F(Print, OutputTargets) {
+  const std::string chart = "--date 2000-01-01 --time 12:00 ";
+  write_file("real.txt", "");
+  std::filesystem::create_symlink("real.txt", "to_real.txt");
+  write_file("locked.txt", "earlier");
+  chmod("locked.txt", 0444);
+  const std::string long_name(254, 'n');
+  const struct {
+    std::string args;
+    int status;
+    std::string kept;  // a file and what it must hold after
+    std::string content;
+  } rows[] = {
+      {chart + "--output charts.vnt --append charts.vnt", 2, "charts.vnt",
+       read_file("charts.vnt")},
+      {chart + "--output link.vnt --append ./charts.vnt", 2, "charts.vnt",
+       read_file("charts.vnt")},
+      {chart + "--output new.vnt --append new.vnt", 2, "new.vnt", ""},
+      {chart + "--output locked.txt", 1, "locked.txt", "earlier"},
+      {chart + "--output to_real.txt", 0, "real.txt", run_print(chart).out},
+      {chart + "--output " + long_name, 0, long_name, run_print(chart).out},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.args);
+    EXPECT_EQ(run_print(row.args).status, row.status);
+    EXPECT_EQ(read_file(row.kept), row.content);
+  }
+  EXPECT_TRUE(std::filesystem::is_symlink("to_real.txt"));
+
+  // Standard output redirected to a file, named as /dev/stdout.
+  const std::string said = said_in_child([&] {
+    const int file = open("redirected.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    dup2(file, 1);
+    const char* argv[] = {"vantrel-print", "--date",   "2000-01-01",  "--time",
+                          "12:00",         "--output", "/dev/stdout", nullptr};
+    return std::to_string(run_print_command(7, argv, stdin, stdout, stderr));
+  });
+  EXPECT_EQ(said, "0");
+  EXPECT_EQ(read_file("redirected.txt"), run_print(chart).out);
+
+  // Stopped while writing, or past a file-size limit: no temporary left.
+  const std::string limited = said_in_child([] {
+    std::FILE* err = std::tmpfile();
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = 1000;
+    setrlimit(RLIMIT_FSIZE, &limit);
+    const char* argv[] = {"vantrel-print", "--date",   "2000-01-01", "--time",
+                          "12:00",         "--output", "big.txt",    nullptr};
+    const int status = run_print_command(7, argv, stdin, stdout, err);
+    return std::to_string(status) + read_stream(err);
+  });
+  EXPECT_EQ(limited, "1vantrel-print: cannot write big.txt: File too large\n");
+  said_in_child([] {
+    PrintOutput output;
+    open_print_output(output, "stopped.txt", stdout);
+    std::raise(SIGTERM);
+    return std::string();
+  });
+  for (const auto& entry : std::filesystem::directory_iterator("."))
+    EXPECT_EQ(entry.path().string().find(".tmp-"), std::string::npos) << entry.path();
 }
 
 // Mended: a chart not computed yet holds ten bodies at 0 arc-minutes, one
