@@ -3,6 +3,8 @@
 // chart that computes and draws; refused entries name one of the checks.
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <algorithm>
+#include <climits>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -36,9 +38,11 @@ bool is_check_message(const char* message) {
   return false;
 }
 
-// strtol in base 10: a leading zero is no octal prefix.
+// strtol in base 10: a leading zero is no octal prefix; a value beyond an
+// int's range is its nearest end.
 long field_value(const std::string& text) {
-  return std::strtol(text.c_str(), nullptr, 10);
+  const long value = std::strtol(text.c_str(), nullptr, 10);
+  return std::clamp<long>(value, INT_MIN, INT_MAX);
 }
 
 bool within(const std::string& text, long low, long high) {
