@@ -138,6 +138,7 @@ bool take_text(const char* text, std::string& value) {
 
 // The order of the rows is that of the usage and the help.
 const PrintOption PrintOptionTable[] = {
+    // Its accepted names and its help are written from the format table.
     {"format", 'T', ValueKind::format, "FORMAT", nullptr, nullptr, OptionGroup::output,
      false,
      [](const char* value, PrintOptions& options) {

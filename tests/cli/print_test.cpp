@@ -72,8 +72,8 @@ TEST_F(Print, EveryFormOfAValuePrintsTheSameBytes) {
       {"-u UTC-00", "--utc-offset 00:00"},
       {"-T json -s north -n Test -p Delhi",
        "--format json --style north --name Test --place Delhi"},
-      {"--form=json --sty=north --on=2030-01-01 -c Delhi",
-       "--format json --style north --on 2030-01-01 --city Delhi"},
+      {"--form=json --sty=north --on=2030-01-01 -z Asia/Kolkata",
+       "--format json --style north --on 2030-01-01 --zone Asia/Kolkata"},
       {"-Tsvg -snorth -nTest -pDelhi --",
        "--format svg --style north --name Test --place Delhi"},
   };
