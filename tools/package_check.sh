@@ -56,9 +56,6 @@ quiet cmake --build "$again/build" -j"$(nproc)" || fail "the second build"
 (cd "$again/build" && quiet cpack -G DEB) || fail "cpack in the second build"
 dpkg-deb -x "$deb" "$again/first"
 dpkg-deb -x "$again/build/$deb" "$again/second"
-diff -r "$again/first" "$again/second" >&2 || fail "two builds make different packages"
-cmp <(dpkg-deb -f "$deb") <(dpkg-deb -f "$again/build/$deb") ||
-  fail "two builds give different control fields"
 files=0
 while IFS= read -r -d '' file; do
   files=$((files + 1))
@@ -66,6 +63,9 @@ while IFS= read -r -d '' file; do
     fail "${file#"$again/first"} names a folder of the build"
   fi
 done < <(find "$again/first" -type f -print0)
+diff -r "$again/first" "$again/second" >&2 || fail "two builds make different packages"
+cmp <(dpkg-deb -f "$deb") <(dpkg-deb -f "$again/build/$deb") ||
+  fail "two builds give different control fields"
 echo "package check: $files files the same from $build and $again/build; no build folder in them"
 rm -rf "$again"
 
