@@ -1,11 +1,11 @@
 #include "cli/print_output.h"
 
 #include <fcntl.h>
-#include <limits.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
@@ -76,7 +76,9 @@ int create_temporary(PrintOutput& output, const std::string& path) {
   for (int attempt = 0; attempt < 100; ++attempt) {
     const std::string suffix =
         ".tmp-" + std::to_string(getpid()) + "-" + std::to_string(attempt);
-    output.temporary = folder + name.substr(0, NAME_MAX - suffix.size()) + suffix;
+    output.temporary = folder;
+    output.temporary += name.substr(0, NAME_MAX - suffix.size());
+    output.temporary += suffix;
     const int fd =
         open(output.temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0 || errno != EEXIST) return fd;
