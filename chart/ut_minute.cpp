@@ -21,7 +21,7 @@ CivilMinute civil_minute_of(UtMinute minute) {
 
 UtMinute ut_minute_of(int year, int month, int day, int hour, int minute) {
   const auto day_number = static_cast<UtMinute>(julian_day_number(month, day, year));
-  return day_number * minutes_per_day + hour * UtMinute{60} + minute;
+  return day_number * minutes_per_day + static_cast<UtMinute>(hour) * 60 + minute;
 }
 
 UtMinute ut_minute_of_day_count(double julian_day) {
