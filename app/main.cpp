@@ -2,12 +2,22 @@
 #include <FL/Fl_Scroll.H>
 #include <FL/Fl_Window.H>
 
+#include <cstdio>
+
 #include "app/chart_state.h"
 #include "app/main_window.h"
+#include "app/window_arguments.h"
 #include "display/chart_geometry.h"
 #include "display/draw_chart.h"
 
 int main(int argc, char** argv) {
+  // Answered before the toolkit opens the display, so that they work without one.
+  if (const WindowRequest request = window_request(argc, argv);
+      request != WindowRequest::open_window) {
+    const bool written =
+        std::fputs(window_answer(request, Fl::help).c_str(), stdout) >= 0;
+    return written && std::fflush(stdout) == 0 ? 0 : 1;
+  }
   present_moment_chart();
   Fl_Window* window = begin_main_window();
   // The toolkit places children in window coordinates.

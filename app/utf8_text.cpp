@@ -34,6 +34,24 @@ void append_valid_utf8(std::string& out, const char* text) {
   });
 }
 
+void append_terminal_text(std::string& out, const char* text) {
+  const auto* bytes = reinterpret_cast<const unsigned char*>(text);
+  while (*bytes != 0) {
+    std::uint32_t code = 0;
+    int length = utf8_sequence_length(bytes, code);
+    if (length == 0) {
+      length = 1;
+      code = *bytes;
+    }
+    const bool control = code < 0x20 || (code >= 0x7F && code <= 0x9F);
+    if (control)
+      out += ' ';
+    else
+      out.append(reinterpret_cast<const char*>(bytes), static_cast<std::size_t>(length));
+    bytes += length;
+  }
+}
+
 std::size_t whole_characters_length(const char* text, std::size_t max_bytes) {
   std::size_t cut = strnlen(text, max_bytes);
   if (cut == max_bytes && is_utf8_continuation(text[cut])) {

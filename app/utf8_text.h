@@ -39,6 +39,11 @@ void for_each_character(const char* text, Visit&& visit) {
 // Text as well-formed UTF-8, bad bytes replaced.
 void append_valid_utf8(std::string& out, const char* text);
 
+// Text for a terminal: every control character, C0, DEL and C1 (U+0080 to
+// U+009F, and such a byte outside a UTF-8 sequence, which an 8-bit terminal
+// takes as one) shown as a blank; every other byte as it is.
+void append_terminal_text(std::string& out, const char* text);
+
 // The length of the longest start of text, up to its NUL, that is at most
 // max_bytes long and does not split a UTF-8 character: the fixed byte columns
 // of the chart file would carry half of it. text must hold max_bytes + 1

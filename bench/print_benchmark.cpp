@@ -53,7 +53,7 @@ void BM_json_file(benchmark::State& state) {
   const char* argv[] = {"vantrel-print", "--format", "json",
                         "--file",        chart_file, nullptr};
   for (auto _ : state) {
-    if (run_print_command(5, argv, discard, discard) != print_status_ok)
+    if (run_print_command(5, argv, nullptr, discard, discard) != print_status_ok)
       state.SkipWithError("vantrel-print failed");
   }
   if (discard != nullptr) std::fclose(discard);

@@ -18,6 +18,12 @@ int motion_arc_seconds(double degrees_per_day) {
   return static_cast<int>(degrees_per_day * 3600.0);
 }
 
+double centuries_of(double julian_day) {
+  // julian_day counts from noon-based day numbers plus the UT day fraction,
+  // so it is half a day ahead of the astronomical Julian date.
+  return (julian_day - 0.5 - 2451545.0) / 36525.0;
+}
+
 Chart chart_of(const ChartInput& input) {
   Chart chart;
   chart.input = input;
@@ -28,10 +34,7 @@ Chart chart_of(const ChartInput& input) {
   ut_hours = ut_hours + input.zone_offset;
   julian_day = julian_day + ut_hours / 24.0;
   chart.julian_day = julian_day;
-
-  // julian_day counts from noon-based day numbers plus the UT day fraction,
-  // so it is half a day ahead of the astronomical Julian date.
-  double t = (julian_day - 0.5 - 2451545.0) / 36525.0;
+  const double t = centuries_of(julian_day);
 
   double longitudes[body_count] = {};
   double motions[body_count] = {};

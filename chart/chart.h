@@ -28,6 +28,10 @@ struct Chart {
 // The chart of the inputs' date, time, zone and coordinates. Pure.
 Chart chart_of(const ChartInput& input);
 
+// T of the ephemeris: Julian centuries of Universal Time from J2000.0 at a
+// moment on the julian_day scale.
+double centuries_of(double julian_day);
+
 // Fills bodies and dashas from julian_day, positions and speeds.
 void derive_chart_facts(Chart& chart);
 

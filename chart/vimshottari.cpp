@@ -93,7 +93,47 @@ DashaSequence dasha_sequence(int moon_position, double julian_day) {
     sub = major;
   }
   sequence.end_day = date;
+  sequence.first_step = running.step;
   return sequence;
+}
+
+ThirdLevelPeriods third_level_periods(const DashaSequence& sequence, int index) {
+  const DashaPeriod& period = sequence.periods[index];
+  const int sub_index =
+      (period.sub_lord - period.major_lord + dasha_lord_count) % dasha_lord_count;
+  const double days = BhuktiDays[dasha_lord_count * period.major_lord + sub_index];
+  auto lord_at = [&period](int k) { return (period.sub_lord + k) % dasha_lord_count; };
+  auto length_of = [days](int lord) { return days * DashaYears[lord] / 120.0; };
+
+  // The first period listed and the days from its start to the next one's.
+  int k = 0;
+  double step = length_of(lord_at(0));
+  if (index == 0) {
+    // Within the running sub-period, the part already past at the chart
+    // moment; the third-level period then running is the first listed.
+    const double elapsed = days - sequence.first_step;
+    double sum = step;
+    while (k + 1 < dasha_lord_count && sum <= elapsed) {
+      ++k;
+      sum += length_of(lord_at(k));
+    }
+    step = sum - elapsed;
+  }
+  ThirdLevelPeriods periods;
+  periods.count = 0;
+  double date = period.start_day;
+  for (; k < dasha_lord_count; ++k) {
+    periods.periods[periods.count++] = {lord_at(k), date};
+    date = date + step;
+    if (k + 1 < dasha_lord_count) step = length_of(lord_at(k + 1));
+  }
+  return periods;
+}
+
+int running_third_level(const ThirdLevelPeriods& periods, double day) {
+  int i = periods.count - 1;
+  while (i > 0 && periods.periods[i].start_day > day) --i;
+  return i;
 }
 
 int running_period(const DashaSequence& sequence, double day) {

@@ -44,7 +44,8 @@ struct DashaPeriod {
 struct DashaSequence {
   int count;
   DashaPeriod periods[dasha_period_capacity];
-  double end_day;  // where the last period ends
+  double end_day;     // where the last period ends
+  double first_step;  // days from the chart moment to the second period
 };
 
 // The Vimshottari sequence from the chart moment on, for a Moon at position
@@ -70,3 +71,24 @@ struct DashaBalance {
   double days_total;  // the chart moment plus this is the next period's start
 };
 DashaBalance birth_balance(const DashaSequence& sequence);
+
+// The third level: the sub-period of lords M/S, lasting D days (its value in
+// BhuktiDays), divided among the nine lords in cycle order from S, each
+// lasting D * (its lord's years) / 120 days from the sub-period's start.
+struct ThirdLevelPeriod {
+  int lord;
+  double start_day;  // the listing's day scale
+};
+struct ThirdLevelPeriods {
+  int count;
+  ThirdLevelPeriod periods[dasha_lord_count];
+};
+
+// The third-level periods of the sequence's period at index. For the first,
+// only those from the one running at the chart moment on, which then starts
+// at the chart moment as the sequence's first period does.
+ThirdLevelPeriods third_level_periods(const DashaSequence& sequence, int index);
+
+// The third-level period of the sequence's period at index running at day,
+// an index into its third_level_periods.
+int running_third_level(const ThirdLevelPeriods& periods, double day);

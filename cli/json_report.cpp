@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "chart/position_derivations.h"
+#include "chart/sade_sati.h"
 #include "chart/vimshottari.h"
 #include "cli/offset_basis.h"
 #include "display/dasha_block.h"
@@ -125,7 +126,27 @@ const std::string& json_lord(int lord) {
 }
 
 // The listing's entries as an array, each with its lords, day and date.
-void append_dashas(JsonLine& line, const DashaSequence& sequence) {
+// A sub-period's third-level periods, each with its lord, day and date.
+void append_third_level(JsonLine& line, const DashaSequence& sequence, int index) {
+  const ThirdLevelPeriods third = third_level_periods(sequence, index);
+  line.raw(R"(,"periods":[)"sv);
+  for (int k = 0; k < third.count; ++k) {
+    char date[date_text_size];
+    format_date(date, third.periods[k].start_day);
+    line.raw(k == 0 ? R"({"lord":)"sv : R"(,{"lord":)"sv);
+    line.raw(json_lord(third.periods[k].lord));
+    line.raw(R"(,"day":)"sv);
+    line.value(third.periods[k].start_day);
+    line.raw(R"(,"date":)"sv);
+    line.text(date);
+    line.raw("}"sv);
+  }
+  line.raw("]"sv);
+}
+
+// The listing's entries as an array, each with its lords, day and date, and
+// with three levels its third-level periods.
+void append_dashas(JsonLine& line, const DashaSequence& sequence, int levels) {
   line.raw("["sv);
   for (int i = 0; i < sequence.count; ++i) {
     const DashaPeriod& period = sequence.periods[i];
@@ -139,6 +160,7 @@ void append_dashas(JsonLine& line, const DashaSequence& sequence) {
     line.value(period.start_day);
     line.raw(R"(,"date":)"sv);
     line.text(date);
+    if (levels >= 3) append_third_level(line, sequence, i);
     line.raw("}"sv);
   }
   line.raw("]"sv);
@@ -159,7 +181,8 @@ void append_balance(JsonLine& line, const DashaSequence& sequence) {
   line.raw("}"sv);
 }
 
-void append_running(JsonLine& line, const DashaSequence& sequence, int running) {
+void append_running(JsonLine& line, const DashaSequence& sequence, int running,
+                    double day, int levels) {
   RunningDates dates;
   format_running_dates(dates, sequence, running);
   const DashaPeriod& period = sequence.periods[running];
@@ -171,7 +194,34 @@ void append_running(JsonLine& line, const DashaSequence& sequence, int running) 
   line.text(dates.start);
   line.raw(R"(,"end_date":)"sv);
   line.text(dates.end);
+  if (levels >= 3) {
+    const ThirdLevelPeriods third = third_level_periods(sequence, running);
+    const int k = running_third_level(third, day);
+    format_third_level_dates(dates, sequence, running, third, k);
+    line.raw(R"(,"period":{"lord":)"sv);
+    line.raw(json_lord(third.periods[k].lord));
+    line.raw(R"(,"start_date":)"sv);
+    line.text(dates.start);
+    line.raw(R"(,"end_date":)"sv);
+    line.text(dates.end);
+    line.raw("}"sv);
+  }
   line.raw("}"sv);
+}
+
+// Saturn's stretches over the natal Moon, from and to a UT minute.
+void append_sade_sati(JsonLine& line, const Chart& chart) {
+  line.raw("["sv);
+  bool first = true;
+  for (const SadeSatiStretch& stretch : sade_sati(chart)) {
+    line.raw(first ? R"({"start":)"sv : R"(,{"start":)"sv);
+    line.text(ut_minute_text(stretch.start).c_str());
+    line.raw(R"(,"end":)"sv);
+    line.text(ut_minute_text(stretch.end).c_str());
+    line.raw("}"sv);
+    first = false;
+  }
+  line.raw("]"sv);
 }
 
 }  // namespace
@@ -198,7 +248,7 @@ const char* append_json_report(std::string& out, const ReportRequest& request) {
     append_body(line, chart, body);
   }
   line.raw(R"(],"dashas":)"sv);
-  append_dashas(line, chart.dashas);
+  append_dashas(line, chart.dashas, request.levels);
   if (request.basis != nullptr && request.basis->shown) {
     line.raw(R"(,"basis":)"sv);
     line.value(basis_json(*request.basis));
@@ -208,7 +258,11 @@ const char* append_json_report(std::string& out, const ReportRequest& request) {
   const int running = request.on_day ? running_period(chart.dashas, *request.on_day) : -1;
   if (running >= 0) {
     line.raw(R"(,"running":)"sv);
-    append_running(line, chart.dashas, running);
+    append_running(line, chart.dashas, running, *request.on_day, request.levels);
+  }
+  if (request.sade_sati) {
+    line.raw(R"(,"sade_sati":)"sv);
+    append_sade_sati(line, chart);
   }
   line.raw("}\n"sv);
   return nullptr;

@@ -2,4 +2,6 @@
 
 #include "cli/print_command.h"
 
-int main(int argc, char** argv) { return run_print_command(argc, argv, stdout, stderr); }
+int main(int argc, char** argv) {
+  return run_print_command(argc, argv, stdin, stdout, stderr);
+}

@@ -1,5 +1,8 @@
 #include "cli/print_command.h"
 
+#include <unistd.h>
+
+#include <csignal>
 #include <optional>
 #include <string>
 
@@ -87,6 +90,12 @@ bool chart_data_refused(const PrintOptions& options, ChartInput& input, std::FIL
 }
 
 int print_command_line_chart(PrintOptions options, std::FILE* out, std::FILE* err) {
+  if (!options.append.empty() &&
+      print_output_is_file(options.output, options.append.c_str())) {
+    std::fprintf(err, "%s: %s: --output %s would replace the chart file\n", program,
+                 options.append.c_str(), options.output.c_str());
+    return print_status_refused;
+  }
   std::string error;
   int status = options.city.empty() ? print_status_ok : apply_city(options, error);
   if (status != print_status_ok) {
@@ -125,9 +134,10 @@ int print_command_line_chart(PrintOptions options, std::FILE* out, std::FILE* er
   // As the window's File > Save: the line reaches the file whole or not at all.
   ChartLine line;
   write_chart_line(chart.input, line);
-  if (append_chart_line(options.append.c_str(), line)) return print_status_ok;
-  std::fprintf(err, "%s: %s: the chart could not be appended\n", program,
-               options.append.c_str());
+  const ChartSaveResult saved = append_chart_line(options.append.c_str(), line);
+  if (saved == chart_saved) return print_status_ok;
+  std::fprintf(err, "%s: %s: the chart could not be appended: %s\n", program,
+               options.append.c_str(), chart_save_cause(saved));
   return print_status_failed;
 }
 
@@ -144,18 +154,43 @@ int print_places(const std::string& text, std::FILE* out, std::FILE* err) {
                                                         : print_status_failed;
 }
 
+// The charts' file, or standard input for "-".
+struct ChartSource {
+  const char* name;   // as the messages name it
+  std::FILE* stream;  // standard input; nullptr: the file is opened by name
+};
+
+ChartSource chart_source_of(const PrintOptions& options, std::FILE* in) {
+  if (options.chart_file == "-") return {"standard input", in};
+  return {options.chart_file.c_str(), nullptr};
+}
+
+ChartReadResult read_rows(const ChartSource& source, const ChartRowTaker& take) {
+  return source.stream != nullptr ? read_chart_stream(source.stream, take)
+                                  : read_chart_rows(source.name, take);
+}
+
+// The rename would replace the chart file with the report: named, through a
+// link, or given as standard input.
+bool output_replaces_source(const PrintOptions& options, const ChartSource& source) {
+  return source.stream != nullptr
+             ? print_output_is_open_file(options.output, fileno(source.stream))
+             : print_output_is_file(options.output, source.name);
+}
+
 void report_file(std::FILE* err, const char* file, ChartReadResult result) {
   std::fprintf(err, "%s: %s: %s\n", program, file, chart_read_message(result));
 }
 
 // Only line options.line of the file, refused before the output is opened so
 // that an earlier output file stays.
-int print_chart_file_line(const PrintOptions& options, std::FILE* out, std::FILE* err) {
-  const char* file = options.chart_file.c_str();
+int print_chart_file_line(const PrintOptions& options, const ChartSource& source,
+                          std::FILE* out, std::FILE* err) {
+  const char* file = source.name;
   const std::size_t wanted = static_cast<std::size_t>(options.line);
   std::string text;
   const ChartReadResult file_result =
-      read_chart_rows(file, [&](std::size_t row, const char* row_text) {
+      read_rows(source, [&](std::size_t row, const char* row_text) {
         if (row == wanted) text = row_text;
         return row < wanted;
       });
@@ -196,22 +231,24 @@ int print_chart_file_line(const PrintOptions& options, std::FILE* out, std::FILE
 // Every chart of the file, printed as it is read: memory stays the same
 // whatever the file's size. The output is opened at the first line, so a file
 // that cannot be read or holds none leaves an earlier output file as it was.
-int print_chart_file(const PrintOptions& options, std::FILE* out, std::FILE* err) {
-  const char* file = options.chart_file.c_str();
-  if (print_output_is_file(options.output, file)) {
+int print_chart_file(const PrintOptions& options, std::FILE* in, std::FILE* out,
+                     std::FILE* err) {
+  const ChartSource source = chart_source_of(options, in);
+  const char* file = source.name;
+  if (output_replaces_source(options, source)) {
     std::fprintf(err, "%s: %s: --output %s would replace the chart file\n", program, file,
                  options.output.c_str());
     return print_status_refused;
   }
-  if (options.line >= 0) return print_chart_file_line(options, out, err);
+  if (options.line >= 0) return print_chart_file_line(options, source, out, err);
 
   PrintOutput output;
   bool opened = false;
   int status = print_status_ok;
   bool first_chart = true;
   std::string report;
-  const ChartReadResult file_result = read_chart_rows(file, [&](std::size_t row,
-                                                                const char* text) {
+  const ChartReadResult file_result = read_rows(source, [&](std::size_t row,
+                                                            const char* text) {
     if (!opened) {
       opened = open_print_output(output, options.output, out);
       if (!opened) return false;
@@ -254,10 +291,15 @@ int print_chart_file(const PrintOptions& options, std::FILE* out, std::FILE* err
 
 }  // namespace
 
-int run_print_command(int argc, const char* const* argv, std::FILE* out, std::FILE* err) {
+int run_print_command(int argc, const char* const* argv, std::FILE* in, std::FILE* out,
+                      std::FILE* err) {
+  // A file-size limit would end the program midway without a word; ignored,
+  // it is a failed write that is reported.
+  std::signal(SIGXFSZ, SIG_IGN);
   PrintOptions options;
   std::string error;
-  if (parse_print_options(argc, argv, options, error) != parse_ok) {
+  if (parse_print_options(argc, argv, isatty(fileno(out)) == 1, options, error) !=
+      parse_ok) {
     std::fprintf(err, "%s: %s\n%s", program, error.c_str(), print_usage_text().c_str());
     return print_status_refused;
   }
@@ -270,6 +312,6 @@ int run_print_command(int argc, const char* const* argv, std::FILE* out, std::FI
     return std::fflush(out) == 0 ? print_status_ok : print_status_failed;
   }
   if (!options.find.empty()) return print_places(options.find, out, err);
-  if (!options.chart_file.empty()) return print_chart_file(options, out, err);
+  if (!options.chart_file.empty()) return print_chart_file(options, in, out, err);
   return print_command_line_chart(options, out, err);
 }

@@ -1,74 +1,16 @@
 #include "cli/print_options.h"
 
-#include <cstdio>
+#include <getopt.h>
+#include <strings.h>
+
+#include <charconv>
 #include <cstring>
+#include <iterator>
+#include <sstream>
+#include <vector>
 
 #include "dialogs/chart_data_entries.h"
 #include "ephemeris/time_and_calendar.h"
-
-std::string print_usage_text() {
-  return "usage: vantrel-print [--format " + format_names("|", "|") +
-         "] [--scale N]\n"
-         "                     [--style south|north] [--output FILE] [--on YYYY-MM-DD]\n"
-         "                     --date YYYY-MM-DD --time HH:MM\n"
-         "                     [--utc-offset +HH:MM | --zone NAME] [--fold "
-         "earlier|later]\n"
-         "                     [--city TEXT] [--lon DDD{E|W}MM] [--lat DD{N|S}MM]\n"
-         "                     [--name TEXT] [--place TEXT] [--append CHARTS]\n"
-         "       vantrel-print [--format ...] [--scale N] [--style ...] [--output FILE]\n"
-         "                     [--on ...] --file CHARTS [--line N]\n"
-         "       vantrel-print --find TEXT\n"
-         "       vantrel-print --help | --version\n";
-}
-
-std::string print_help_text() {
-  return "Prints a sidereal chart as the Vantrel window draws it: header, house "
-         "diagram,\n"
-         "planet table, navamsha signs and Vimshottari dashas.\n"
-         "\n"
-         "  --format FORMAT         " +
-         format_names(", ", " or ") + " (default " + OutputFormats[0].name +
-         ");\n"
-         "                          " +
-         format_names(", ", " and ", &OutputFormat::binary) +
-         " need --output\n"
-         "  --scale N               png pixels per window pixel, 1 to 4 (default 1)\n"
-         "  --style south|north     house diagram style (default south)\n"
-         "  --output FILE           write FILE, replaced whole only when complete\n"
-         "  --date YYYY-MM-DD       civil date, years 1600 to 2400\n"
-         "  --time HH:MM            local clock time\n"
-         "  --utc-offset +HH:MM     local time minus Universal Time, east positive\n"
-         "                          (India is +05:30; default 00:00)\n"
-         "  --zone NAME             IANA time zone, e.g. Asia/Kolkata: the offset in "
-         "force\n"
-         "                          at the local date and time, from the system's "
-         "tzdata\n"
-         "  --fold earlier|later    the offset for a local time that happened twice\n"
-         "  --city TEXT             longitude, latitude and zone from the atlas: Name,\n"
-         "                          \"Name, CC\" or \"Name, Region, CC\" (\"Springfield, "
-         "MO, "
-         "US\")\n"
-         "  --lon DDD{E|W}MM        longitude, e.g. 077E13 (default 000W00)\n"
-         "  --lat DD{N|S}MM         latitude, e.g. 28N38 (default 00N00)\n"
-         "  --name TEXT             chart name, at most 23 bytes kept\n"
-         "  --place TEXT            place name, at most 23 bytes kept\n"
-         "  --append CHARTS         then append the chart to a chart file, as File > "
-         "Save\n"
-         "  --file CHARTS           print the charts of a Vantrel chart file\n"
-         "  --line N                only line N of it, counted from 0 (needed for\n"
-         "                          the pictures)\n"
-         "  --on YYYY-MM-DD         also name the dasha period running at 0:00 UT that "
-         "day\n"
-         "  --find TEXT             list the atlas's places matching TEXT; no chart\n"
-         "  --help                  this text\n"
-         "  --version               the program's version\n"
-         "\n"
-         "Exit status: 0 printed, 1 a chart line, a file or the output failed, 2 "
-         "refused\n"
-         "options or values.\n"
-         "The atlas: GeoNames (geonames.org), places of 1000 people or more, CC BY "
-         "4.0.\n";
-}
 
 namespace {
 
@@ -111,16 +53,32 @@ bool parse_clock(const char* text, int& hours, int& minutes) {
 }
 
 // Local time minus Universal Time, east positive as usually written, into
-// the chart's zone, where ahead of Universal Time is "-". A zero offset is
-// "+".
+// the chart's zone, where ahead of Universal Time is "-"; a zero offset is
+// "+". H:MM with or without a sign ("+05:30", "5:30"), or with a sign H, HH
+// or HHMM ("+5", "+05", "+0530"); each may follow "UTC" ("UTC+5:30",
+// "UTC-3"), which then needs the sign.
 bool parse_utc_offset(const char* text, ChartInput& chart) {
-  bool ahead = true;
-  if (*text == '+' || *text == '-') {
-    ahead = *text == '+';
+  const bool after_utc = strncasecmp(text, "UTC", 3) == 0;
+  if (after_utc) text += 3;
+  const bool has_sign = *text == '+' || *text == '-';
+  const bool ahead = *text != '-';
+  if (has_sign)
     ++text;
-  }
+  else if (after_utc)
+    return false;
   SignedAngle zone;
-  if (!parse_clock(text, zone.whole, zone.sixtieths)) return false;
+  const char* hours = text;
+  if (!take_digits(text, zone.whole)) return false;
+  if (take_char(text, ':')) {
+    if (!take_digits(text, zone.sixtieths) || *text != '\0') return false;
+  } else {
+    const auto digits = text - hours;
+    if (!has_sign || *text != '\0' || (digits > 2 && digits != 4)) return false;
+    if (digits == 4) {
+      zone.sixtieths = zone.whole % 100;
+      zone.whole /= 100;
+    }
+  }
   zone.negative = ahead && (zone.whole != 0 || zone.sixtieths != 0);
   set_zone(chart, zone);
   return true;
@@ -140,18 +98,34 @@ bool parse_angle(const char* text, char first_side, char second_side,
   return true;
 }
 
-bool parse_whole_number(const char* text, int& value) {
-  return take_digits(text, value) && *text == '\0';
+// Signed decimal degrees as ISO 6709 writes them, north and east positive:
+// at most three whole digits and a fraction, e.g. -122.27 or 28.6.
+bool parse_decimal_degrees(const char* text, double& degrees) {
+  const char* const number = *text == '+' ? text + 1 : text;
+  const char* digits = *text == '+' || *text == '-' ? text + 1 : text;
+  const char* end = digits;
+  int whole = 0;
+  if (!take_digits(end, whole) || end - digits > 3) return false;
+  if (take_char(end, '.')) {
+    const char* const fraction = end;
+    while (*end >= '0' && *end <= '9') ++end;
+    if (end == fraction) return false;
+  }
+  return *end == '\0' && std::from_chars(number, end, degrees).ec == std::errc{};
 }
 
-bool parse_fold(const char* text, ZoneFold& fold) {
-  if (std::strcmp(text, "earlier") == 0)
-    fold = fold_earlier;
-  else if (std::strcmp(text, "later") == 0)
-    fold = fold_later;
-  else
-    return false;
+// Both forms of a coordinate; decimal degrees to the nearest whole minute,
+// as the atlas's are. The chart's longitude is West positive.
+bool parse_coordinate(const char* text, bool longitude, SignedAngle& value) {
+  if (parse_angle(text, longitude ? 'W' : 'N', longitude ? 'E' : 'S', value)) return true;
+  double degrees = 0;
+  if (!parse_decimal_degrees(text, degrees)) return false;
+  value = nearest_minute_angle(longitude ? -degrees : degrees);
   return true;
+}
+
+bool parse_whole_number(const char* text, int& value) {
+  return take_digits(text, value) && *text == '\0';
 }
 
 // A text option that an empty value would leave unset.
@@ -160,109 +134,299 @@ bool take_text(const char* text, std::string& value) {
   return !value.empty();
 }
 
-struct OptionValue {
-  const char* name;
-  const char* expected;  // shown when the value is malformed
+}  // namespace
+
+// The order of the rows is that of the usage and the help.
+const PrintOption PrintOptionTable[] = {
+    // Its accepted names and its help are written from the format table.
+    {"format", 'T', ValueKind::format, "FORMAT", nullptr, nullptr, OptionGroup::output,
+     false,
+     [](const char* value, PrintOptions& options) {
+       const OutputFormat* format = format_named(value);
+       if (format != nullptr) options.format = format;
+       return format != nullptr;
+     }},
+    {"scale", '\0', ValueKind::text, "N", "1, 2, 3 or 4",
+     "png pixels per window pixel, 1 to 4 (default 1)", OptionGroup::output, false,
+     [](const char* value, PrintOptions& options) {
+       options.has_scale = true;
+       return parse_whole_number(value, options.scale) && options.scale >= 1 &&
+              options.scale <= 4;
+     }},
+    {"style", 's', ValueKind::choice, "south|north", "south or north",
+     "house diagram style (default south)", OptionGroup::output, false,
+     [](const char* value, PrintOptions& options) {
+       options.chart_style = std::strcmp(value, "north") == 0 ? 1 : 0;
+       return options.chart_style == 1 || std::strcmp(value, "south") == 0;
+     }},
+    {"output", 'o', ValueKind::file, "FILE", "a file name, or - for standard output",
+     "write FILE, replaced whole only when complete; - is standard output",
+     OptionGroup::output, false,
+     [](const char* value, PrintOptions& options) {
+       if (std::strcmp(value, "-") == 0) return true;
+       return take_text(value, options.output);
+     }},
+    {"on", '\0', ValueKind::text, "YYYY-MM-DD", "a calendar date YYYY-MM-DD",
+     "also name the dasha period running at 0:00 UT that day", OptionGroup::output, false,
+     [](const char* value, PrintOptions& options) {
+       options.has_on =
+           parse_date(value, options.on_year, options.on_month, options.on_day) &&
+           is_calendar_day(options.on_year, options.on_month, options.on_day);
+       return options.has_on;
+     }},
+    {"date", 'd', ValueKind::text, "YYYY-MM-DD", "YYYY-MM-DD with a month from 01 to 12",
+     "civil date, years 1600 to 2400", OptionGroup::chart, true,
+     [](const char* value, PrintOptions& options) {
+       options.has_date =
+           parse_date(value, options.chart.year, options.chart.month, options.chart.day);
+       return options.has_date;
+     }},
+    {"time", 't', ValueKind::text, "HH:MM", "HH:MM", "local clock time",
+     OptionGroup::chart, true,
+     [](const char* value, PrintOptions& options) {
+       options.has_time = parse_clock(value, options.chart.hour, options.chart.minute);
+       return options.has_time;
+     }},
+    {"utc-offset", 'u', ValueKind::text, "OFFSET",
+     "+HH:MM, +HHMM, +HH or UTC+H:MM, e.g. +05:30 or UTC-3",
+     "local time minus Universal Time, east positive: +05:30, +0530, +05, UTC+5:30 or "
+     "UTC-3 (India is +05:30; default 00:00)",
+     OptionGroup::chart, false,
+     [](const char* value, PrintOptions& options) {
+       options.has_utc_offset = parse_utc_offset(value, options.chart);
+       return options.has_utc_offset;
+     }},
+    {"zone", 'z', ValueKind::zone, "NAME", "a time-zone name, e.g. Asia/Kolkata",
+     "IANA time zone, e.g. Asia/Kolkata: the offset in force at the local date and "
+     "time, from the system's tzdata",
+     OptionGroup::chart, false,
+     [](const char* value, PrintOptions& options) {
+       return take_text(value, options.zone);
+     }},
+    {"fold", '\0', ValueKind::choice, "earlier|later", "earlier or later",
+     "the offset for a local time that happened twice", OptionGroup::chart, false,
+     [](const char* value, PrintOptions& options) {
+       if (std::strcmp(value, "earlier") == 0) options.fold = fold_earlier;
+       if (std::strcmp(value, "later") == 0) options.fold = fold_later;
+       return options.fold != fold_refused;
+     }},
+    {"city", 'c', ValueKind::text, "TEXT", "a place name",
+     "longitude, latitude and zone from the atlas: Name, \"Name, CC\" or \"Name, "
+     "Region, CC\" (\"Springfield, MO, US\")",
+     OptionGroup::chart, false,
+     [](const char* value, PrintOptions& options) {
+       return take_text(value, options.city);
+     }},
+    {"lon", '\0', ValueKind::text, "LONGITUDE",
+     "DDD{E|W}MM or decimal degrees, east positive, e.g. 077E13 or -122.27",
+     "077E13, or decimal degrees east positive (-122.27 is 122W16), rounded to the "
+     "nearest whole minute (default 000W00)",
+     OptionGroup::chart, false,
+     [](const char* value, PrintOptions& options) {
+       SignedAngle angle;
+       options.has_longitude = parse_coordinate(value, true, angle);
+       if (options.has_longitude) set_longitude(options.chart, angle);
+       return options.has_longitude;
+     }},
+    {"lat", '\0', ValueKind::text, "LATITUDE",
+     "DD{N|S}MM or decimal degrees, north positive, e.g. 28N38 or -33.87",
+     "28N38, or decimal degrees north positive (-33.87 is 33S52), rounded to the "
+     "nearest whole minute (default 00N00)",
+     OptionGroup::chart, false,
+     [](const char* value, PrintOptions& options) {
+       SignedAngle angle;
+       options.has_latitude = parse_coordinate(value, false, angle);
+       if (options.has_latitude) set_latitude(options.chart, angle);
+       return options.has_latitude;
+     }},
+    {"name", 'n', ValueKind::text, "TEXT", "a text", "chart name, at most 23 bytes kept",
+     OptionGroup::chart, false,
+     [](const char* value, PrintOptions& options) {
+       options.name = value;
+       return true;
+     }},
+    {"place", 'p', ValueKind::text, "TEXT", "a text", "place name, at most 23 bytes kept",
+     OptionGroup::chart, false,
+     [](const char* value, PrintOptions& options) {
+       options.place = value;
+       options.has_place = true;
+       return true;
+     }},
+    {"append", 'a', ValueKind::file, "CHARTS", "a chart file name",
+     "then append the chart to a chart file, as File > Save", OptionGroup::chart, false,
+     [](const char* value, PrintOptions& options) {
+       return take_text(value, options.append);
+     }},
+    {"file", 'f', ValueKind::file, "CHARTS", "a chart file name, or - for standard input",
+     "print the charts of a Vantrel chart file; - reads them from standard input",
+     OptionGroup::file, true,
+     [](const char* value, PrintOptions& options) {
+       return take_text(value, options.chart_file);
+     }},
+    {"line", 'l', ValueKind::text, "N", "a line number from 0",
+     "only line N of it, counted from 0 (needed for the pictures)", OptionGroup::file,
+     false,
+     [](const char* value, PrintOptions& options) {
+       return parse_whole_number(value, options.line);
+     }},
+    {"find", '\0', ValueKind::text, "TEXT", "a place name",
+     "list the atlas's places matching TEXT; no chart", OptionGroup::find, true,
+     [](const char* value, PrintOptions& options) {
+       return take_text(value, options.find);
+     }},
+    {"help", 'h', ValueKind::none, nullptr, nullptr, "this text", OptionGroup::info, true,
+     [](const char*, PrintOptions& options) {
+       options.help = true;
+       return true;
+     }},
+    {"version", 'V', ValueKind::none, nullptr, nullptr, "the program's version",
+     OptionGroup::info, true,
+     [](const char*, PrintOptions& options) {
+       options.version = true;
+       return true;
+     }},
 };
 
-const OptionValue ValueOptions[] = {
-    {"--format", nullptr},  // the format table's names
-    {"--scale", "1, 2, 3 or 4"},
-    {"--style", "south or north"},
-    {"--output", "a file name"},
-    {"--date", "YYYY-MM-DD with a month from 01 to 12"},
-    {"--time", "HH:MM"},
-    {"--utc-offset", "+HH:MM or -HH:MM"},
-    {"--lon", "DDD{E|W}MM, e.g. 077E13"},
-    {"--lat", "DD{N|S}MM, e.g. 28N38"},
-    {"--name", "a text"},
-    {"--place", "a text"},
-    {"--file", "a chart file name"},
-    {"--line", "a line number from 0"},
-    {"--on", "a calendar date YYYY-MM-DD"},
-    {"--zone", "a time-zone name, e.g. Asia/Kolkata"},
-    {"--fold", "earlier or later"},
-    {"--city", "a place name"},
-    {"--find", "a place name"},
-    {"--append", "a chart file name"},
-};
+const int print_option_count = static_cast<int>(std::size(PrintOptionTable));
 
-bool apply_value(const char* name, const char* value, PrintOptions& options) {
-  if (std::strcmp(name, "--format") == 0) {
-    const OutputFormat* format = format_named(value);
-    if (format != nullptr) options.format = format;
-    return format != nullptr;
-  }
-  if (std::strcmp(name, "--scale") == 0) {
-    options.has_scale = true;
-    return parse_whole_number(value, options.scale) && options.scale >= 1 &&
-           options.scale <= 4;
-  }
-  if (std::strcmp(name, "--style") == 0) {
-    if (std::strcmp(value, "south") == 0)
-      options.chart_style = 0;
-    else if (std::strcmp(value, "north") == 0)
-      options.chart_style = 1;
-    else
-      return false;
-    return true;
-  }
-  if (std::strcmp(name, "--output") == 0) {
-    options.output = value;
-    return !options.output.empty();
-  }
-  if (std::strcmp(name, "--date") == 0) {
-    options.has_date =
-        parse_date(value, options.chart.year, options.chart.month, options.chart.day);
-    return options.has_date;
-  }
-  if (std::strcmp(name, "--on") == 0) {
-    options.has_on =
-        parse_date(value, options.on_year, options.on_month, options.on_day) &&
-        is_calendar_day(options.on_year, options.on_month, options.on_day);
-    return options.has_on;
-  }
-  if (std::strcmp(name, "--time") == 0) {
-    options.has_time = parse_clock(value, options.chart.hour, options.chart.minute);
-    return options.has_time;
-  }
-  if (std::strcmp(name, "--utc-offset") == 0) {
-    options.has_utc_offset = parse_utc_offset(value, options.chart);
-    return options.has_utc_offset;
-  }
-  SignedAngle angle;
-  if (std::strcmp(name, "--lon") == 0) {
-    options.has_longitude = parse_angle(value, 'W', 'E', angle);
-    if (options.has_longitude) set_longitude(options.chart, angle);
-    return options.has_longitude;
-  }
-  if (std::strcmp(name, "--lat") == 0) {
-    options.has_latitude = parse_angle(value, 'N', 'S', angle);
-    if (options.has_latitude) set_latitude(options.chart, angle);
-    return options.has_latitude;
-  }
-  if (std::strcmp(name, "--name") == 0) {
-    options.name = value;
-    return true;
-  }
-  if (std::strcmp(name, "--place") == 0) {
-    options.place = value;
-    options.has_place = true;
-    return true;
-  }
-  if (std::strcmp(name, "--file") == 0) return take_text(value, options.chart_file);
-  if (std::strcmp(name, "--zone") == 0) return take_text(value, options.zone);
-  if (std::strcmp(name, "--fold") == 0) return parse_fold(value, options.fold);
-  if (std::strcmp(name, "--city") == 0) return take_text(value, options.city);
-  if (std::strcmp(name, "--find") == 0) return take_text(value, options.find);
-  if (std::strcmp(name, "--append") == 0) return take_text(value, options.append);
-  return parse_whole_number(value, options.line);
+std::string option_choices(const PrintOption& option, const char* separator) {
+  if (option.kind == ValueKind::format) return format_names(separator, separator);
+  if (option.kind != ValueKind::choice) return "";
+  std::string words;
+  for (const char* c = option.value; *c != '\0'; ++c)
+    words += *c == '|' ? std::string(separator) : std::string(1, *c);
+  return words;
 }
 
+namespace {
+
+constexpr std::size_t text_width = 80;
+
+// Words appended to text, a new line (indented to column) before one that
+// would pass the width. The text's last line is the one written on.
+void append_wrapped(std::string& text, const std::vector<std::string>& words,
+                    std::size_t column) {
+  std::size_t line_start = text.rfind('\n') + 1;
+  for (const std::string& word : words) {
+    const std::size_t length = text.size() - line_start;
+    if (length > column && length + 1 + word.size() > text_width) {
+      text += '\n';
+      line_start = text.size();
+      text.append(column, ' ');
+    } else if (length > column) {
+      text += ' ';
+    }
+    text += word;
+  }
+}
+
+std::vector<std::string> words_of(const std::string& paragraph) {
+  std::vector<std::string> words;
+  std::istringstream in(paragraph);
+  for (std::string word; in >> word;) words.push_back(word);
+  return words;
+}
+
+std::string long_name(const PrintOption& option) {
+  return std::string("--") + option.name;
+}
+
+// An option of a usage line: "--date YYYY-MM-DD", "[--scale N]"; a choice
+// already spelled out above is "...".
+std::string usage_item(const PrintOption& option, bool choices_shown) {
+  std::string item = long_name(option);
+  if (option.kind != ValueKind::none) {
+    const std::string choices = option_choices(option, "|");
+    item += " " + (choices.empty() ? option.value : choices_shown ? "..." : choices);
+  }
+  return option.required ? item : "[" + item + "]";
+}
+
+}  // namespace
+
+std::string print_usage_text() {
+  const std::string program = "vantrel-print ";
+  const std::string indent = "       ";
+  struct Form {
+    OptionGroup groups[2];
+    int group_count;
+  };
+  const Form forms[] = {{{OptionGroup::output, OptionGroup::chart}, 2},
+                        {{OptionGroup::output, OptionGroup::file}, 2},
+                        {{OptionGroup::find}, 1}};
+  std::string text;
+  for (const Form& form : forms) {
+    text += (text.empty() ? "usage: " : indent) + program;
+    const std::size_t column = indent.size() + program.size();
+    std::vector<std::string> items;
+    for (int g = 0; g < form.group_count; ++g)
+      for (const PrintOption& option : PrintOptionTable)
+        if (option.group == form.groups[g])
+          items.push_back(usage_item(option, &form != forms));
+    append_wrapped(text, items, column);
+    text += '\n';
+  }
+  text += indent + program;
+  const char* separator = "";
+  for (const PrintOption& option : PrintOptionTable) {
+    if (option.group != OptionGroup::info) continue;
+    text += separator + long_name(option);
+    separator = " | ";
+  }
+  return text + '\n';
+}
+
+std::string print_help_text() {
+  constexpr std::size_t column = 28;
+  std::string text =
+      "Prints a sidereal chart as the Vantrel window draws it: header, house diagram,\n"
+      "planet table, navamsha signs and Vimshottari dashas.\n\n";
+  for (const PrintOption& option : PrintOptionTable) {
+    std::string head = option.letter != '\0' ? std::string("  -") + option.letter + ", "
+                                             : std::string(6, ' ');
+    head += long_name(option);
+    if (option.kind != ValueKind::none) head += std::string(" ") + option.value;
+    text += head;
+    if (head.size() + 2 > column) text += "\n";
+    text.append(column - (text.size() - (text.rfind('\n') + 1)), ' ');
+    std::string help = option.help != nullptr ? option.help : "";
+    if (option.kind == ValueKind::format) {
+      help = format_names(", ", " or ") + " (default " + OutputFormats[0].name + "); " +
+             format_names(", ", " and ", &OutputFormat::binary) +
+             " go to standard output only when it is not a terminal";
+    }
+    append_wrapped(text, words_of(help), column);
+    text += '\n';
+  }
+  return text +
+         "\n"
+         "Long options may be shortened to any unique beginning (--form for --format)\n"
+         "and take their value after '=' too; \"--\" ends the options. An option is\n"
+         "given once at most.\n"
+         "\n"
+         "Exit status: 0 printed, 1 a chart line, a file or the output failed, 2 "
+         "refused\n"
+         "options or values.\n"
+         "The atlas: GeoNames (geonames.org), places of 1000 people or more, CC BY "
+         "4.0.\n";
+}
+
+namespace {
+
 // Combinations that no single chart source can satisfy.
-bool check_combination(const PrintOptions& options, bool chart_option_given,
-                       int options_given, std::string& error) {
+bool check_combination(const PrintOptions& options, const std::vector<bool>& given,
+                       bool output_is_terminal, std::string& error) {
   if (options.help || options.version) return true;
+  int options_given = 0;
+  bool chart_option_given = false;
+  std::string chart_options;
+  for (int i = 0; i < print_option_count; ++i) {
+    const PrintOption& option = PrintOptionTable[i];
+    options_given += given[i] ? 1 : 0;
+    if (option.group != OptionGroup::chart) continue;
+    chart_option_given = chart_option_given || given[i];
+    chart_options += (chart_options.empty() ? "" : ", ") + long_name(option);
+  }
   if (!options.find.empty()) {
     if (options_given == 1) return true;
     error = "--find lists places and computes no chart: no other option with it";
@@ -275,9 +439,9 @@ bool check_combination(const PrintOptions& options, bool chart_option_given,
   }
   if (!options.chart_file.empty()) {
     if (chart_option_given) {
-      error =
-          "--file takes the charts from the file: no --date, --time, --utc-offset, "
-          "--zone, --fold, --city, --lon, --lat, --name, --place or --append with it";
+      const std::size_t last = chart_options.rfind(", ");
+      error = "--file takes the charts from the file: no " +
+              chart_options.replace(last, 2, " or ") + " with it";
       return false;
     }
     if (options.format->between_charts == nullptr && options.line < 0) {
@@ -286,7 +450,7 @@ bool check_combination(const PrintOptions& options, bool chart_option_given,
       return false;
     }
   }
-  if (options.format->binary && options.output.empty()) {
+  if (options.format->binary && options.output.empty() && output_is_terminal) {
     error = std::string("--format ") + options.format->name +
             " writes binary data: give --output FILE";
     return false;
@@ -316,6 +480,34 @@ bool check_combination(const PrintOptions& options, bool chart_option_given,
   return true;
 }
 
+// getopt_long's code for the long form of row i; short forms are their letter.
+constexpr int long_code = 256;
+
+int row_of_code(int code) {
+  if (code >= long_code) return code - long_code;
+  for (int i = 0; i < print_option_count && code != '\0'; ++i)
+    if (PrintOptionTable[i].letter == code) return i;
+  return -1;
+}
+
+// Why getopt_long refused an argument: an unknown or ambiguous option, or a
+// value missing or not wanted.
+std::string getopt_refusal(int code, const char* argument) {
+  const int row = row_of_code(optopt);
+  if (code == ':' && row >= 0) return long_name(PrintOptionTable[row]) + " needs a value";
+  if (row >= 0) return long_name(PrintOptionTable[row]) + " takes no value";
+  if (optopt != 0)
+    return std::string("unknown option '-") + static_cast<char>(optopt) + "'";
+  const std::string typed = argument;
+  const std::string prefix = typed.substr(2, typed.find('=') - 2);
+  std::string matches;
+  for (const PrintOption& option : PrintOptionTable)
+    if (std::strncmp(option.name, prefix.c_str(), prefix.size()) == 0)
+      matches += (matches.empty() ? "" : ", ") + long_name(option);
+  if (matches.empty()) return "unknown option '" + typed + "'";
+  return "'--" + prefix + "' is ambiguous: " + matches;
+}
+
 }  // namespace
 
 ChartInput chart_input_of(const PrintOptions& options) {
@@ -325,59 +517,55 @@ ChartInput chart_input_of(const PrintOptions& options) {
   return input;
 }
 
-ParseOutcome parse_print_options(int argc, const char* const* argv, PrintOptions& options,
+ParseOutcome parse_print_options(int argc, const char* const* argv,
+                                 bool output_is_terminal, PrintOptions& options,
                                  std::string& error) {
   options = PrintOptions{};
-  bool chart_option_given = false;
-  int options_given = 0;
-  for (int i = 1; i < argc; ++i) {
-    std::string argument = argv[i];
-    if (argument == "--help") {
-      options.help = true;
-      continue;
-    }
-    if (argument == "--version") {
-      options.version = true;
-      continue;
-    }
-    std::string name = argument;
-    const char* value = nullptr;
-    std::string inline_value;
-    std::size_t equals = argument.find('=');
-    if (argument.rfind("--", 0) == 0 && equals != std::string::npos) {
-      name = argument.substr(0, equals);
-      inline_value = argument.substr(equals + 1);
-      value = inline_value.c_str();
-    }
-    const OptionValue* option = nullptr;
-    for (const OptionValue& candidate : ValueOptions)
-      if (name == candidate.name) option = &candidate;
-    if (option == nullptr) {
-      error = argument.rfind('-', 0) == 0 ? "unknown option '" + argument + "'"
-                                          : "unexpected argument '" + argument + "'";
-      return parse_refused;
-    }
-    if (value == nullptr) {
-      if (i + 1 >= argc) {
-        error = name + " needs a value";
-        return parse_refused;
-      }
-      value = argv[++i];
-    }
-    if (!apply_value(option->name, value, options)) {
-      const std::string expected =
-          option->expected != nullptr ? option->expected : format_names(", ", " or ");
-      error = name + ": expected " + expected + ", not '" + value + "'";
-      return parse_refused;
-    }
-    ++options_given;
-    static const char* const ChartOptions[] = {
-        "--date", "--time", "--utc-offset", "--zone",  "--fold",  "--city",
-        "--lon",  "--lat",  "--name",       "--place", "--append"};
-    for (const char* chart_option : ChartOptions)
-      if (name == chart_option) chart_option_given = true;
+  // "+": the first operand ends the options, as "--" does; ":": a missing
+  // value is told apart from an unknown option.
+  std::string letters = "+:";
+  std::vector<option> long_options;
+  for (int i = 0; i < print_option_count; ++i) {
+    const PrintOption& row = PrintOptionTable[i];
+    const bool takes = row.kind != ValueKind::none;
+    if (row.letter != '\0') letters += std::string(1, row.letter) + (takes ? ":" : "");
+    long_options.push_back(
+        {row.name, takes ? required_argument : no_argument, nullptr, long_code + i});
   }
-  return check_combination(options, chart_option_given, options_given, error)
-             ? parse_ok
-             : parse_refused;
+  long_options.push_back({nullptr, 0, nullptr, 0});
+  // getopt_long takes char* const*; with "+" it moves no argument.
+  std::vector<char*> arguments(static_cast<std::size_t>(argc) + 1, nullptr);
+  for (int i = 0; i < argc; ++i) arguments[i] = const_cast<char*>(argv[i]);
+
+  optind = 0;  // GNU: start afresh, since one process may parse many lines
+  opterr = 0;  // the messages are the program's own
+  std::vector<bool> given(print_option_count);
+  for (int code; (code = getopt_long(argc, arguments.data(), letters.c_str(),
+                                     long_options.data(), nullptr)) != -1;) {
+    const int row = code == '?' || code == ':' ? -1 : row_of_code(code);
+    if (row < 0) {
+      error = getopt_refusal(code, arguments[optind - 1]);
+      return parse_refused;
+    }
+    const PrintOption& option = PrintOptionTable[row];
+    if (given[row]) {
+      error = long_name(option) + " is given twice: give it once";
+      return parse_refused;
+    }
+    given[row] = true;
+    const char* value = optarg != nullptr ? optarg : "";
+    if (!option.apply(value, options)) {
+      const std::string expected = option.expected != nullptr
+                                       ? std::string(option.expected)
+                                       : format_names(", ", " or ");
+      error = long_name(option) + ": expected " + expected + ", not '" + value + "'";
+      return parse_refused;
+    }
+  }
+  if (optind < argc) {
+    error = std::string("unexpected argument '") + argv[optind] + "'";
+    return parse_refused;
+  }
+  return check_combination(options, given, output_is_terminal, error) ? parse_ok
+                                                                      : parse_refused;
 }

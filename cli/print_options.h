@@ -37,7 +37,8 @@ struct PrintOptions {
   bool has_on = false;  // --on: the dasha period running on this date
   int on_year = 0, on_month = 0, on_day = 0;
 
-  std::string chart_file;  // empty: the chart comes from the options above
+  std::string chart_file;  // empty: the chart comes from the options above;
+                           // "-": standard input
   int line = -1;           // -1: every chart of the file
 
   bool help = false;
@@ -48,11 +49,41 @@ struct PrintOptions {
 // dialog stores them; unchecked, date_line empty.
 ChartInput chart_input_of(const PrintOptions& options);
 
+// Which form of the command an option belongs to: the usage shows one line
+// for each.
+enum class OptionGroup { output, chart, file, find, info };
+
+// What an option's value is, for the usage, the help and the completion.
+enum class ValueKind { none, format, choice, file, zone, text };
+
+// One option of vantrel-print. The parser, the usage, the help and the
+// shell completion all read this table, so an option is one row.
+struct PrintOption {
+  const char* name;  // the long name, without "--"
+  char letter;       // the short name, '\0' for none
+  ValueKind kind;
+  const char* value;     // the value's name; a choice's words joined by '|'
+  const char* expected;  // the accepted forms, said when a value is refused
+  const char* help;      // one paragraph, wrapped by the help text
+  OptionGroup group;
+  bool required;  // in the usage line of its group
+  bool (*apply)(const char* value, PrintOptions& options);
+};
+
+extern const PrintOption PrintOptionTable[];
+extern const int print_option_count;
+
+// The words a value may be, joined by separator: the format table's names
+// for --format, a choice's own words; empty for other values.
+std::string option_choices(const PrintOption& option, const char* separator);
+
 enum ParseOutcome : int { parse_ok = 0, parse_refused };
 
-// Fills options from argv[1..argc-1]. A refusal leaves a one-line reason in
-// error, without the program's name.
-ParseOutcome parse_print_options(int argc, const char* const* argv, PrintOptions& options,
+// Fills options from argv[1..argc-1] through getopt_long. Binary formats go
+// to standard output only when it is no terminal. A refusal leaves a
+// one-line reason in error, without the program's name.
+ParseOutcome parse_print_options(int argc, const char* const* argv,
+                                 bool output_is_terminal, PrintOptions& options,
                                  std::string& error);
 
 // The usage lines, and the help text after them.

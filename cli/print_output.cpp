@@ -5,9 +5,35 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
+#include <csignal>
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
 
 namespace {
+
+// The temporary file being written, for the signal handler to remove: a
+// program stopped midway leaves no temporary behind.
+char temporary_to_remove[PATH_MAX + 1];
+volatile std::sig_atomic_t temporary_pending = 0;
+constexpr int StopSignals[] = {SIGTERM, SIGINT, SIGHUP};
+
+void remove_temporary_and_stop(int signal_number) {
+  if (temporary_pending) unlink(temporary_to_remove);
+  std::signal(signal_number, SIG_DFL);
+  std::raise(signal_number);
+}
+
+void watch_temporary(const std::string& temporary) {
+  if (temporary.size() > PATH_MAX) return;
+  std::memcpy(temporary_to_remove, temporary.c_str(), temporary.size() + 1);
+  temporary_pending = 1;
+  for (int signal_number : StopSignals)
+    std::signal(signal_number, remove_temporary_and_stop);
+}
+
+void forget_temporary() { temporary_pending = 0; }
 
 void fail(PrintOutput& output, const std::string& what, int error_number) {
   if (output.failed) return;
@@ -15,13 +41,45 @@ void fail(PrintOutput& output, const std::string& what, int error_number) {
   output.error = what + ": " + std::strerror(error_number);
 }
 
-// A name of our own in the target's folder: the rename then stays within one
-// file system and so replaces the target in one step.
-int create_temporary(PrintOutput& output) {
+bool starts_with(const char* text, const char* start) {
+  return std::strncmp(text, start, std::strlen(start)) == 0;
+}
+
+// Where a file is put in place: the target, or where a link at the target
+// leads. Empty when it is written through instead: a device or FIFO, a link
+// into /dev or /proc (/dev/stdout leads to the descriptor that standard
+// output already holds open, a file the shell redirected to, which a rename
+// would leave empty), or a link that leads nowhere yet.
+std::string replaced_path(const std::string& target) {
+  struct stat info;
+  std::string path = target;
+  if (lstat(target.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) {
+    char* resolved = realpath(target.c_str(), nullptr);
+    if (resolved == nullptr) return {};
+    path = resolved;
+    std::free(resolved);
+    if (starts_with(path.c_str(), "/proc/") || starts_with(path.c_str(), "/dev/"))
+      return {};
+  }
+  if (stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode))
+    return {};
+  return path;
+}
+
+// A name of our own in the folder of path: the rename then stays within one
+// file system and so replaces the file in one step. The name is the file's
+// own with a suffix, its start cut so that it stays within a name's bytes.
+int create_temporary(PrintOutput& output, const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  const std::string folder = slash == std::string::npos ? "" : path.substr(0, slash + 1);
+  const std::string name = path.substr(folder.size());
   for (int attempt = 0; attempt < 100; ++attempt) {
-    output.temporary = output.target + ".tmp-" + std::to_string(getpid()) + "-" +
-                       std::to_string(attempt);
-    int fd =
+    const std::string suffix =
+        ".tmp-" + std::to_string(getpid()) + "-" + std::to_string(attempt);
+    output.temporary = folder;
+    output.temporary += name.substr(0, NAME_MAX - suffix.size());
+    output.temporary += suffix;
+    const int fd =
         open(output.temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
@@ -39,29 +97,34 @@ bool open_print_output(PrintOutput& output, const std::string& target,
     output.stream = standard_stream;
     return true;
   }
-  // A device or FIFO is written through, never replaced by a file of ours:
-  // renaming over /dev/null as root would take it from the whole system.
-  struct stat named;
-  if (stat(target.c_str(), &named) == 0 && !S_ISREG(named.st_mode) &&
-      !S_ISDIR(named.st_mode)) {
-    output.stream = std::fopen(target.c_str(), "w");
+  output.replaced = replaced_path(target);
+  if (output.replaced.empty()) {
+    // Appended, so that a file the shell opened with >> keeps what it holds.
+    output.stream = std::fopen(target.c_str(), "a");
     if (output.stream != nullptr) return true;
     fail(output, "cannot write " + target, errno);
     return false;
   }
-  int fd = create_temporary(output);
+  struct stat existing;
+  const bool exists = stat(output.replaced.c_str(), &existing) == 0;
+  // Renaming over a file only the folder lets us change would defeat the
+  // file's own protection.
+  if (exists && S_ISREG(existing.st_mode) && (existing.st_mode & 0222) == 0) {
+    fail(output, "cannot write " + target, EACCES);
+    return false;
+  }
+  const int fd = create_temporary(output, output.replaced);
   if (fd < 0) {
-    int error_number = errno;
+    const int error_number = errno;
     output.temporary.clear();
     fail(output, "cannot write " + target, error_number);
     return false;
   }
-  struct stat existing;
-  const bool mode_kept =
-      stat(target.c_str(), &existing) != 0 || fchmod(fd, existing.st_mode & 0777) == 0;
+  watch_temporary(output.temporary);
+  const bool mode_kept = !exists || fchmod(fd, existing.st_mode & 0777) == 0;
   output.stream = mode_kept ? fdopen(fd, "w") : nullptr;
   if (output.stream == nullptr) {
-    int error_number = errno;
+    const int error_number = errno;
     close(fd);
     abandon_print_output(output);
     fail(output, "cannot write " + target, error_number);
@@ -91,12 +154,14 @@ bool finish_print_output(PrintOutput& output) {
   if (std::fclose(output.stream) != 0) fail(output, "cannot write " + name, errno);
   output.stream = nullptr;
   if (!output.failed && !through &&
-      std::rename(output.temporary.c_str(), output.target.c_str()) != 0)
+      std::rename(output.temporary.c_str(), output.replaced.c_str()) != 0)
     fail(output, "cannot replace " + name, errno);
   if (output.failed) {
     if (!through) unlink(output.temporary.c_str());
+    forget_temporary();
     return false;
   }
+  forget_temporary();
   output.temporary.clear();
   return true;
 }
@@ -106,13 +171,29 @@ void abandon_print_output(PrintOutput& output) {
   if (output.stream != nullptr) std::fclose(output.stream);
   output.stream = nullptr;
   if (!output.temporary.empty()) unlink(output.temporary.c_str());
+  forget_temporary();
   output.temporary.clear();
 }
 
 bool print_output_is_file(const std::string& target, const char* file) {
+  if (target.empty()) return false;
+  struct stat output_info;
+  struct stat file_info;
+  if (stat(target.c_str(), &output_info) == 0 && stat(file, &file_info) == 0)
+    return output_info.st_dev == file_info.st_dev &&
+           output_info.st_ino == file_info.st_ino;
+  // Not both there yet: the same once folders and links on the way are
+  // followed.
+  std::error_code failed;
+  const auto output_path = std::filesystem::weakly_canonical(target, failed);
+  const auto file_path = std::filesystem::weakly_canonical(file, failed);
+  return !failed && output_path == file_path;
+}
+
+bool print_output_is_open_file(const std::string& target, int fd) {
   struct stat output_info;
   struct stat file_info;
   return !target.empty() && stat(target.c_str(), &output_info) == 0 &&
-         stat(file, &file_info) == 0 && output_info.st_dev == file_info.st_dev &&
+         fstat(fd, &file_info) == 0 && output_info.st_dev == file_info.st_dev &&
          output_info.st_ino == file_info.st_ino;
 }

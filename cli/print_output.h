@@ -10,13 +10,19 @@
 struct PrintOutput {
   std::FILE* stream = nullptr;
   std::string target;     // empty for standard output
-  std::string temporary;  // the file being written beside target
+  std::string replaced;   // what the temporary file is renamed to: target, or
+                          // where a link at target leads
+  std::string temporary;  // the file being written beside it
   bool failed = false;
   std::string error;  // why, once failed
 };
 
 // Opens the output; target empty means the given standard stream. A file put
-// in the place of an existing one keeps its permission bits.
+// in the place of an existing one keeps its permission bits; a file without
+// any write permission is refused. A link is followed and its target
+// replaced, a device, a FIFO or a link into /dev or /proc (/dev/stdout)
+// written through. Until the output is finished or abandoned, SIGTERM,
+// SIGINT and SIGHUP remove the temporary file before they stop the program.
 bool open_print_output(PrintOutput& output, const std::string& target,
                        std::FILE* standard_stream);
 
@@ -30,6 +36,10 @@ bool finish_print_output(PrintOutput& output);
 // Drops a file output that will not be finished: the temporary file goes.
 void abandon_print_output(PrintOutput& output);
 
-// Whether the target names the file itself, through a link as well: the
-// rename would replace that file with the report.
+// Whether the target names the file itself, through a link or another path
+// as well, also before either exists: the rename would replace that file
+// with the report.
 bool print_output_is_file(const std::string& target, const char* file);
+
+// The same for a file already open on descriptor fd, such as standard input.
+bool print_output_is_open_file(const std::string& target, int fd);

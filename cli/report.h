@@ -16,6 +16,8 @@ struct ReportRequest {
   // when shown; nullptr for a chart of a file.
   const OffsetBasis* basis;
   std::optional<double> on_day;  // --on, on the listing's day scale
+  int levels = 2;                // dasha levels listed: 2, or 3 with the third
+  bool sade_sati = false;        // list Saturn's stretches over the natal Moon
 };
 
 // Appends one chart's report to out; nullptr once written, else why it could

@@ -4,7 +4,9 @@
 #include <cstring>
 #include <iterator>
 
+#include "app/utf8_text.h"
 #include "chart/position_derivations.h"
+#include "chart/sade_sati.h"
 #include "chart/vimshottari.h"
 #include "cli/offset_basis.h"
 #include "display/body_label.h"
@@ -57,11 +59,11 @@ void append_line(std::string& out, const std::string& text) {
   append_line(out, text.data(), text.size());
 }
 
-// A name or place as Save writes it: a control character would split the
-// header or act on the terminal.
+// A name or place for the terminal: a control character would split the
+// header or act on it.
 std::string shown_field(const char* text) {
-  std::string shown = text;
-  for (char& c : shown) c = field_character(c);
+  std::string shown;
+  append_terminal_text(shown, text);
   return shown;
 }
 
@@ -171,13 +173,51 @@ void append_dasha_listing(std::string& out, const DashaSequence& sequence) {
   if (sequence.count > 0) append_line(out, line);
 }
 
+// Under each sub-period its third-level periods, three to a line, each its
+// lord and first date.
+void append_third_level(std::string& out, const DashaSequence& sequence) {
+  constexpr const char* title = "Vimshottari Dashas, third level";
+  append_line(out, std::string(title));
+  append_line(out, std::string(std::strlen(title), '-'));
+  for (int i = 0; i < sequence.count; ++i) {
+    char label[dasha_label_size];
+    format_dasha_label(label, sequence.periods[i]);
+    std::string line = label;
+    const ThirdLevelPeriods third = third_level_periods(sequence, i);
+    for (int k = 0; k < third.count; ++k) {
+      if (k > 0 && k % 3 == 0) {
+        append_line(out, line);
+        line.assign(std::strlen(label), ' ');
+      } else if (k > 0) {
+        line += "  ";
+      }
+      char date[date_text_size];
+      format_date(date, third.periods[k].start_day);
+      line += std::string(DashaLords[third.periods[k].lord]) + " " + date;
+    }
+    append_line(out, line);
+  }
+}
+
+// Saturn's stretches in the three signs around the natal Moon's.
+void append_sade_sati(std::string& out, const Chart& chart) {
+  append_line(out, "Sade Sati (Saturn in the 12th, 1st or 2nd sign from the Moon in " +
+                       std::string(SignAbbrev[chart.bodies[moon_body].sign]) + "), UT:");
+  for (const SadeSatiStretch& stretch : sade_sati(chart))
+    append_line(out,
+                ut_minute_text(stretch.start) + " to " + ut_minute_text(stretch.end));
+}
+
 void append_dasha_queries(std::string& out, const DashaSequence& sequence,
-                          std::optional<double> on_day) {
+                          std::optional<double> on_day, int levels) {
   const DashaBalance balance = birth_balance(sequence);
   char line[160];
+  // One of a unit is singular, every other count plural ("0 years").
+  auto plural = [](int count) { return count == 1 ? "" : "s"; };
   int length = std::snprintf(
-      line, sizeof line, "Balance of %s at birth: %d years %d months %d days",
-      DashaLords[balance.lord], balance.years, balance.months, balance.days);
+      line, sizeof line, "Balance of %s at birth: %d year%s %d month%s %d day%s",
+      DashaLords[balance.lord], balance.years, plural(balance.years), balance.months,
+      plural(balance.months), balance.days, plural(balance.days));
   append_line(out, line, static_cast<std::size_t>(length));
   if (!on_day) return;
   const int running = running_period(sequence, *on_day);
@@ -190,6 +230,14 @@ void append_dasha_queries(std::string& out, const DashaSequence& sequence,
   length = std::snprintf(line, sizeof line, "Running on %s: %s/%s from %s to %s", on,
                          DashaLords[period.major_lord], DashaLords[period.sub_lord],
                          dates.start, dates.end);
+  append_line(out, line, static_cast<std::size_t>(length));
+  if (levels < 3) return;
+  const ThirdLevelPeriods third = third_level_periods(sequence, running);
+  const int k = running_third_level(third, *on_day);
+  format_third_level_dates(dates, sequence, running, third, k);
+  length = std::snprintf(line, sizeof line, "Running on %s: %s/%s/%s from %s to %s", on,
+                         DashaLords[period.major_lord], DashaLords[period.sub_lord],
+                         DashaLords[third.periods[k].lord], dates.start, dates.end);
   append_line(out, line, static_cast<std::size_t>(length));
 }
 
@@ -209,7 +257,9 @@ const char* append_text_report(std::string& out, const ReportRequest& request) {
   append_planet_table(out, chart);
   append_navamsha_line(out, chart);
   append_dasha_listing(out, chart.dashas);
-  append_dasha_queries(out, chart.dashas, request.on_day);
+  if (request.levels >= 3) append_third_level(out, chart.dashas);
+  append_dasha_queries(out, chart.dashas, request.on_day, request.levels);
+  if (request.sade_sati) append_sade_sati(out, chart);
   if (request.basis != nullptr && request.basis->shown)
     append_basis_text(out, *request.basis);
   return nullptr;

@@ -8,10 +8,11 @@ set(CPACK_PACKAGE_VENDOR "The Vantrel developers")
 set(CPACK_PACKAGE_CONTACT "The Vantrel developers <vantrel@users.noreply.github.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "sidereal (Vedic) astrology charts")
 set(CPACK_PACKAGE_DESCRIPTION "\
-Vantrel computes the sidereal chart of a moment and place from its own ephemeris
-and draws it in one window: the North or South Indian house diagram, the bodies
-with their nakshatras, the navamsha signs and the Vimshottari dasha periods.
-vantrel-print prints the same chart as text, JSON or SVG without a display.")
+Vantrel computes the sidereal chart of a moment and place from its own
+ephemeris and draws it in one window: the North or South Indian house
+diagram, the bodies with their nakshatras, the navamsha signs and the
+Vimshottari dasha periods. vantrel-print prints the same chart without a
+display, as text, JSON, SVG, PNG or PDF.")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

@@ -37,6 +37,13 @@ void format_running_dates(RunningDates& dates, const DashaSequence& sequence, in
                              : sequence.end_day);
 }
 
+void format_third_level_dates(RunningDates& dates, const DashaSequence& sequence,
+                              int index, const ThirdLevelPeriods& third, int k) {
+  format_running_dates(dates, sequence, index);
+  format_date(dates.start, third.periods[k].start_day);
+  if (k + 1 < third.count) format_date(dates.end, third.periods[k + 1].start_day);
+}
+
 void draw_dashas(ChartCanvas& canvas, const DashaSequence& sequence, int x, int y) {
   canvas.draw_text(dasha_title, x, y + 12);
   canvas.draw_line(x, y + 14, x + 140, y + 14);

@@ -31,6 +31,11 @@ struct RunningDates {
 };
 void format_running_dates(RunningDates& dates, const DashaSequence& sequence, int index);
 
+// The same for the third-level period k of the sequence's period at index:
+// the next one's start, or the next sub-period's after the last.
+void format_third_level_dates(RunningDates& dates, const DashaSequence& sequence,
+                              int index, const ThirdLevelPeriods& third, int k);
+
 // The Vimshottari listing: title, rule, and every sub-period from the chart
 // moment on with its starting date. Draws in the colour left current.
 void draw_dashas(ChartCanvas& canvas, const DashaSequence& sequence, int x, int y);

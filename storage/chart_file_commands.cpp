@@ -5,6 +5,8 @@
 #include <FL/Fl_Hold_Browser.H>
 #include <FL/Fl_Window.H>
 
+#include <string>
+
 #include "app/chart_state.h"
 #include "app/chart_view.h"
 #include "app/message_boxes.h"
@@ -100,9 +102,13 @@ void load_chart_line(int index) {
 void save_chart() {
   ChartLine line;
   write_chart_line(ChartState.chart.input, line);
-  if (append_chart_line(chart_file_name, line)) {
+  const ChartSaveResult result = append_chart_line(chart_file_name, line);
+  if (result == chart_saved) {
     show_message("Chart has been saved.");
-  } else {
-    show_alert("Error saving chart!");
+    return;
   }
+  // The alert's first line as it always was, the cause beneath it.
+  const std::string text =
+      std::string("Error saving chart!\n") + chart_save_cause(result);
+  show_alert(text.c_str());
 }

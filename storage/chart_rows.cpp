@@ -34,6 +34,12 @@ ChartReadResult read_chart_rows(const char* filename, const ChartRowTaker& take)
       opened != chart_read_ok) {
     return opened;
   }
+  const ChartReadResult result = read_chart_stream(file, take);
+  std::fclose(file);
+  return result;
+}
+
+ChartReadResult read_chart_stream(std::FILE* file, const ChartRowTaker& take) {
   char row[row_capacity];
   int length = 0;
   std::size_t number = 0;
@@ -72,9 +78,7 @@ ChartReadResult read_chart_rows(const char* filename, const ChartRowTaker& take)
   } while (count == sizeof block && taking);
   if (taking) end_row();
 
-  const bool read_error = taking && std::ferror(file) != 0;
-  std::fclose(file);
-  if (read_error) return chart_read_file_unreadable;
+  if (taking && std::ferror(file) != 0) return chart_read_file_unreadable;
   return any_line ? chart_read_ok : chart_read_no_chart;
 }
 

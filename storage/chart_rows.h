@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdio>
 #include <functional>
 
 #include "storage/chart_line.h"
@@ -22,6 +23,11 @@ using ChartRowTaker = std::function<bool(std::size_t row, const char* text)>;
 // chart_read_file_unreadable, chart_read_not_regular_file, or
 // chart_read_no_chart when no row of the file holds a line.
 ChartReadResult read_chart_rows(const char* filename, const ChartRowTaker& take);
+
+// The same rows from a stream already open, such as standard input, which
+// may be a pipe: read to its end or until take stops, and left open. Gives
+// chart_read_ok, chart_read_file_unreadable or chart_read_no_chart.
+ChartReadResult read_chart_stream(std::FILE* file, const ChartRowTaker& take);
 
 // Reads the row that holds a line at index (from 0, counting only such rows,
 // as the list shows them) into the input fields of the chart. An index past

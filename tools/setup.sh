@@ -12,7 +12,7 @@ build_packages=(g++ cmake make pkg-config libfltk1.3-dev fonts-dejavu-core
                 libhowardhinnant-date-dev tzdata libcairo2-dev libicu-dev)
 test_packages=(xvfb xauth xdotool x11-utils imagemagick time desktop-file-utils
                appstream dpkg-dev file clang libclang-rt-14-dev valgrind clang-tidy
-               cppcheck gcovr poppler-utils)
+               cppcheck gcovr poppler-utils lintian mandoc librsvg2-bin bash-completion)
 
 case "$mode" in
   run) wanted=("${build_packages[@]}") ;;

@@ -194,7 +194,8 @@ TEST_F(AppendChart, TheChartFileReadsItBack) {
       city_chart({"--city", "Berkeley, CA, US", "--append", path("missing/charts.vnt")}));
   EXPECT_EQ(refused.status, 1);
   EXPECT_EQ(refused.err, "vantrel-print: " + path("missing/charts.vnt") +
-                             ": the chart could not be appended\n");
+                             ": the chart could not be appended: the chart file's "
+                             "folder does not exist\n");
 }
 
 }  // namespace

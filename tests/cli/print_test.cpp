@@ -1,16 +1,19 @@
 // vantrel-print run in-process on the command lines a user types.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
-
+#include <csignal>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 
 #include "cli/print_options.h"
+#include "cli/print_output.h"
 #include "cli/svg_report.h"
 #include "support/test_support.h"
 
@@ -51,6 +54,79 @@ TEST_F(Print, GoldenCases) {
   expect_golden("print_transcript.txt", transcript);
 }
 
+// Every form a value may take prints the bytes of the form the printer took
+// before: short options, abbreviations, '=' and attached values, decimal
+// degrees (east and north positive, to the nearest minute, zero on the
+// chart's positive side) and compact or UTC offsets.
+TEST_F(Print, EveryFormOfAValuePrintsTheSameBytes) {
+  const std::pair<std::string, std::string> forms[] = {
+      {"--lon -122.27 --lat -37.87", "--lon 122W16 --lat 37S52"},
+      {"--lon 77.2084 --lat +28.6", "--lon 077E13 --lat 28N36"},
+      {"--lon 77.2083 --lat 0.0083", "--lon 077E12 --lat 00N00"},
+      {"--lon -0.004 --lat -0.004", "--lon 000W00 --lat 00N00"},
+      {"-u +0530", "--utc-offset +05:30"},
+      {"-u UTC+5:30", "--utc-offset +05:30"},
+      {"-u +5", "--utc-offset +05:00"},
+      {"-u utc-3", "--utc-offset -03:00"},
+      {"-u -0345", "--utc-offset -03:45"},
+      {"-u UTC-00", "--utc-offset 00:00"},
+      {"-T json -s north -n Test -p Delhi",
+       "--format json --style north --name Test --place Delhi"},
+      {"--form=json --sty=north --on=2030-01-01 -z Asia/Kolkata",
+       "--format json --style north --on 2030-01-01 --zone Asia/Kolkata"},
+      {"-Tsvg -snorth -nTest -pDelhi --",
+       "--format svg --style north --name Test --place Delhi"},
+  };
+  for (const auto& [form, earlier] : forms) {
+    SCOPED_TRACE(form);
+    const std::string chart = "--date 1990-03-05 --time 07:05 ";
+    const PrintRun run = run_print(chart + form);
+    const PrintRun before = run_print(chart + earlier);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, before.out);
+    EXPECT_EQ(run.err, before.err);
+  }
+}
+
+// PNG and PDF go to standard output when it is a file or a pipe, in the
+// bytes --output writes; for a terminal they are refused.
+TEST_F(Print, PicturesGoToStandardOutputUnlessItIsATerminal) {
+  const int terminal = posix_openpt(O_RDWR | O_NOCTTY);
+  ASSERT_TRUE(terminal >= 0 && grantpt(terminal) == 0 && unlockpt(terminal) == 0);
+  for (const char* format : {"png", "pdf"}) {
+    SCOPED_TRACE(format);
+    const std::string chart = std::string("-T ") + format + " -d 1990-03-05 -t 07:05";
+    ASSERT_EQ(run_print(chart + " -o chart").status, 0);
+    EXPECT_EQ(run_print(chart + " -o -").out, read_file("chart"));
+    EXPECT_EQ(run_print(chart).out, read_file("chart"));
+
+    std::FILE* screen = std::fopen(ptsname(terminal), "w");
+    ASSERT_NE(screen, nullptr);
+    std::FILE* err = std::tmpfile();
+    const char* argv[] = {"vantrel-print", "-T", format, "-d",   "1990-03-05", "-t",
+                          "07:05",         "-o", "-",    nullptr};
+    EXPECT_EQ(run_print_command(9, argv, nullptr, screen, err), 2);
+    std::fclose(screen);
+    const std::string said = read_stream(err);
+    EXPECT_EQ(said.substr(0, said.find('\n')),
+              std::string("vantrel-print: --format ") + format +
+                  " writes binary data: give --output FILE");
+  }
+  close(terminal);
+}
+
+// Charts read from standard input keep the chart file's guard: an --output
+// that is the file given as standard input is refused and leaves it whole.
+TEST_F(Print, StandardInputKeepsTheChartFileGuard) {
+  const PrintRun run =
+      run_print({"-f", "-", "-o", "charts.vnt"}, std::fopen("charts.vnt", "r"));
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err,
+            "vantrel-print: standard input: --output charts.vnt would replace the chart "
+            "file\n");
+  EXPECT_EQ(read_file("charts.vnt"), read_file(golden + "charts.vnt"));
+}
+
 // --output writes a whole file with the usual permissions or leaves the
 // folder as it was: an earlier file stays, no temporary file is left.
 TEST_F(Print, OutputFileWholeOrNotAtAll) {
@@ -58,7 +134,7 @@ TEST_F(Print, OutputFileWholeOrNotAtAll) {
       "--date 1990-03-05 --time 07:05 --utc-offset +05:30 --lon 077E13 --lat 28N38 "
       "--name Test --place Delhi";
   write_file("chart.txt", "earlier");
-  EXPECT_EQ(run_print(delhi + " --time 24:00 --output chart.txt").status, 2);
+  EXPECT_EQ(run_print("--date 2000-01-01 --time 24:00 --output chart.txt").status, 2);
   EXPECT_EQ(run_print("--file charts.vnt --line 4 --output chart.txt").status, 1);
   EXPECT_EQ(read_file("chart.txt"), "earlier");
   const mode_t mask = umask(022);
@@ -83,7 +159,7 @@ TEST_F(Print, OutputFileWholeOrNotAtAll) {
   std::FILE* err = std::tmpfile();
   const char* argv[] = {"vantrel-print", "--date", "2000-01-01",
                         "--time",        "12:00",  nullptr};
-  EXPECT_EQ(run_print_command(5, argv, full, err), 1);
+  EXPECT_EQ(run_print_command(5, argv, nullptr, full, err), 1);
   std::fclose(full);
   EXPECT_EQ(read_stream(err),
             "vantrel-print: cannot write output: No space left on device\n");
@@ -99,7 +175,7 @@ TEST_F(Print, TakenTemporaryNamesArePassedOver) {
     close(0);
     const char* argv[] = {"vantrel-print", "--date",   "2000-01-01", "--time",
                           "12:00",         "--output", "chart.txt",  nullptr};
-    const int status = run_print_command(7, argv, out, err);
+    const int status = run_print_command(7, argv, nullptr, out, err);
     std::string said = std::to_string(status) + read_stream(err);
     for (const auto& entry : std::filesystem::directory_iterator("."))
       said += " " + entry.path().filename().string().substr(0, 13);
@@ -127,6 +203,73 @@ TEST_F(Print, ADeviceOrFifoIsWrittenThrough) {
   EXPECT_EQ(read(reader, head, 7), 7);
   EXPECT_STREQ(head, "\nJan 1,");
   close(reader);
+}
+
+// Mended: --output naming --append replaced the chart file; /dev/stdout
+// (a link into /proc) had a file renamed over it, so a redirected standard
+// output stayed empty; a read-only file was replaced; a 254-byte name failed
+// for its temporary's; a file-size limit or SIGTERM left the temporary file.
+TEST_F(Print, OutputTargets) {
+  const std::string chart = "--date 2000-01-01 --time 12:00 ";
+  write_file("real.txt", "");
+  std::filesystem::create_symlink("real.txt", "to_real.txt");
+  write_file("locked.txt", "earlier");
+  chmod("locked.txt", 0444);
+  const std::string long_name(254, 'n');
+  const struct {
+    std::string args;
+    int status;
+    std::string kept;  // a file and what it must hold after
+    std::string content;
+  } rows[] = {
+      {chart + "--output charts.vnt --append charts.vnt", 2, "charts.vnt",
+       read_file("charts.vnt")},
+      {chart + "--output link.vnt --append ./charts.vnt", 2, "charts.vnt",
+       read_file("charts.vnt")},
+      {chart + "--output new.vnt --append new.vnt", 2, "new.vnt", ""},
+      {chart + "--output locked.txt", 1, "locked.txt", "earlier"},
+      {chart + "--output to_real.txt", 0, "real.txt", run_print(chart).out},
+      {chart + "--output " + long_name, 0, long_name, run_print(chart).out},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.args);
+    EXPECT_EQ(run_print(row.args).status, row.status);
+    EXPECT_EQ(read_file(row.kept), row.content);
+  }
+  EXPECT_TRUE(std::filesystem::is_symlink("to_real.txt"));
+
+  // Standard output redirected to a file, named as /dev/stdout.
+  const std::string said = said_in_child([&] {
+    const int file = open("redirected.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    dup2(file, 1);
+    const char* argv[] = {"vantrel-print", "--date",   "2000-01-01",  "--time",
+                          "12:00",         "--output", "/dev/stdout", nullptr};
+    return std::to_string(run_print_command(7, argv, stdin, stdout, stderr));
+  });
+  EXPECT_EQ(said, "0");
+  EXPECT_EQ(read_file("redirected.txt"), run_print(chart).out);
+
+  // Stopped while writing, or past a file-size limit: no temporary left.
+  const std::string limited = said_in_child([] {
+    std::FILE* err = std::tmpfile();
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = 1000;
+    setrlimit(RLIMIT_FSIZE, &limit);
+    const char* argv[] = {"vantrel-print", "--date",   "2000-01-01", "--time",
+                          "12:00",         "--output", "big.txt",    nullptr};
+    const int status = run_print_command(7, argv, stdin, stdout, err);
+    return std::to_string(status) + read_stream(err);
+  });
+  EXPECT_EQ(limited, "1vantrel-print: cannot write big.txt: File too large\n");
+  said_in_child([] {
+    PrintOutput output;
+    open_print_output(output, "stopped.txt", stdout);
+    std::raise(SIGTERM);
+    return std::string();
+  });
+  for (const auto& entry : std::filesystem::directory_iterator("."))
+    EXPECT_EQ(entry.path().string().find(".tmp-"), std::string::npos) << entry.path();
 }
 
 // Mended: a chart not computed yet holds ten bodies at 0 arc-minutes, one

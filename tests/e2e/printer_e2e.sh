@@ -21,6 +21,12 @@ for key in '^Type=Application$' '^Name=Vantrel$' '^Exec=vantrel$' '^Icon=vantrel
 done
 ! command -v desktop-file-validate >/dev/null || desktop-file-validate "$desktop" || fail "$desktop"
 
+# The window program answers --help and --version without a display.
+window=$work/usr/bin/vantrel
+[ "$(DISPLAY='' "$window" --version)" = "vantrel $("$work/usr/bin/vantrel-print" --version | cut -d' ' -f2)" ] ||
+  fail "vantrel --version"
+DISPLAY='' "$window" -h | grep -q '^ -g\[eometry\] WxH+X+Y$' || fail "vantrel -h lists no toolkit switch"
+
 print=$work/usr/bin/vantrel-print
 # Debian's Cairo brings libX11 along for surfaces the printer never makes.
 ! readelf -d "$print" | grep NEEDED | grep -Eq 'libfltk|libX11' ||
@@ -33,6 +39,19 @@ cmp "$work/delhi.svg" "$golden/delhi_south.svg" || fail "installed printer's cha
 python3 -c 'import sys, xml.etree.ElementTree as ET
 for f in sys.argv[1:]: ET.parse(f)' "$golden"/*.svg "$work/usr/share/icons/hicolor/scalable/apps/vantrel.svg" ||
   fail "an SVG that no XML parser reads"
+
+# The installed bash completion, under bash-completion's helpers: options,
+# formats and choices, zone names from the system's database.
+offered() {  # the words after the program's name, the last one being completed
+  bash -c 'source /usr/share/bash-completion/bash_completion; source "$0"
+    COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); COMP_LINE="$*"; COMP_LINE=${COMP_LINE// = /=}
+    COMP_POINT=${#COMP_LINE}; _vantrel_print; printf "%s\n" "${COMPREPLY[@]}" | sort | xargs' \
+    "$work/usr/share/bash-completion/completions/vantrel-print" vantrel-print "$@"
+}
+[ "$(offered --fo)" = "--fold --format" ] || fail "completion of --fo: $(offered --fo)"
+[ "$(offered -T '')" = "json pdf png svg text" ] || fail "completion of -T"
+[ "$(offered --style = n)" = "north" ] || fail "completion of --style=n"
+[ "$(offered -d 2000-01-01 --zone Asia/Kolk)" = "Asia/Kolkata" ] || fail "completion of a zone"
 
 bash "$(dirname "$0")/../../tools/make_chart_file.sh" 300 "$work/charts.vnt"
 echo "earlier" >"$work/out.jsonl"

@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   PrintOptions options;
   std::string error;
-  if (parse_print_options(argc, argv.data(), options, error) != parse_ok) {
+  if (parse_print_options(argc, argv.data(), true, options, error) != parse_ok) {
     fuzz_require(!error.empty(), "a refusal without a reason");
     return 0;
   }
@@ -72,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!options.output.empty() || !options.chart_file.empty() || !options.append.empty() ||
       !options.find.empty())
     return 0;
-  const int status = run_print_command(argc, argv.data(), discard, discard);
+  const int status = run_print_command(argc, argv.data(), nullptr, discard, discard);
   fuzz_require(status == print_status_ok || status == print_status_refused,
                "a command-line chart neither printed nor refused");
   return 0;

@@ -1,4 +1,6 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -136,25 +138,50 @@ TEST(ChartLine, AMonthOutsideTheCalendarIsWrittenAsUnknown) {
   }
 }
 
-TEST_F(ChartFile, AFailedSaveLeavesTheFileAsItWas) {
+// Mended: a file whose last line had no newline had the next line glued
+// onto it; another program's lock held Save for good; a failed save did not
+// say why.
+TEST_F(ChartFile, AFailedSaveLeavesTheFileAsItWasAndSaysWhy) {
   ChartLine line;
   std::strcpy(line.text, delhi.c_str());
-  rlimit saved{};
-  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-  const std::pair<rlim_t, std::string> saves[] = {{40, ""}, {140, delhi}, {140, delhi}};
-  for (const auto& [limit, content] : saves) {
-    rlimit small = saved;
-    small.rlim_cur = limit;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool ok = append_chart_line("charts.vnt", line);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    EXPECT_EQ(ok, &limit == &saves[1].first);
-    EXPECT_EQ(read_file("charts.vnt"), content);
-  }
-  EXPECT_TRUE(append_chart_line("charts.vnt", line));
-  EXPECT_EQ(read_file("charts.vnt"), delhi + delhi);
+  const std::string earlier = delhi.substr(0, 99);  // as an editor left it
   ASSERT_EQ(mkfifo("fifo.vnt", 0600), 0);
-  EXPECT_FALSE(append_chart_line(".", line) || append_chart_line("fifo.vnt", line));
+  const struct {
+    const char* file;
+    std::string before;
+    rlim_t size_limit;  // 0: none
+    bool locked;        // by another program
+    ChartSaveResult result;
+    std::string after;
+  } saves[] = {
+      {"charts.vnt", "", 40, false, chart_save_size_limit, ""},
+      {"charts.vnt", "", 140, false, chart_saved, delhi},
+      {"charts.vnt", delhi, 140, false, chart_save_size_limit, delhi},
+      {"charts.vnt", earlier, 0, false, chart_saved, earlier + "\n" + delhi},
+      {"charts.vnt", earlier, 140, false, chart_save_size_limit, earlier},
+      {"charts.vnt", delhi, 0, true, chart_save_busy, delhi},
+      {".", "", 0, false, chart_save_directory, ""},
+      {"missing/charts.vnt", "", 0, false, chart_save_missing_folder, ""},
+      {"fifo.vnt", "", 0, false, chart_save_not_regular_file, ""},
+  };
+  for (const auto& save : saves) {
+    SCOPED_TRACE(save.before + " into " + save.file);
+    const bool regular = std::string(save.file) == "charts.vnt";
+    if (regular) write_file(save.file, save.before);
+    const int holder = save.locked ? open(save.file, O_RDONLY) : -1;
+    if (save.locked) ASSERT_EQ(flock(holder, LOCK_EX), 0);
+    const std::string said = said_in_child([&] {
+      rlimit limit{};
+      getrlimit(RLIMIT_FSIZE, &limit);
+      if (save.size_limit > 0) limit.rlim_cur = save.size_limit;
+      setrlimit(RLIMIT_FSIZE, &limit);
+      return std::to_string(append_chart_line(save.file, line));
+    });
+    if (holder >= 0) close(holder);
+    EXPECT_EQ(said, std::to_string(save.result));
+    EXPECT_NE(chart_save_cause(save.result) == nullptr, save.result != chart_saved);
+    if (regular) EXPECT_EQ(read_file(save.file), save.after);
+  }
 }
 
 ChartLine numbered_line(int writer, int number) {
@@ -188,7 +215,8 @@ TEST_F(ChartFile, TwoWritersOneFailingLoseNoSavedLine) {
     if (read(start[0], &answer, 1) != 0) _exit(2);
     for (int i = 0; i < 1000; ++i) {
       answer = static_cast<char>(
-          2 * writer + append_chart_line("charts.vnt", numbered_line(writer, i)));
+          2 * writer +
+          (append_chart_line("charts.vnt", numbered_line(writer, i)) == chart_saved));
       if (write(answers[1], &answer, 1) != 1) _exit(2);
     }
     _exit(0);

@@ -1,0 +1,145 @@
+#include "chart/transits.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "app/chart_names.h"
+#include "chart/body_state.h"
+#include "chart/position_derivations.h"
+
+namespace {
+
+// How fast each body's computed longitude (degrees a day) and computed
+// motion (degrees a day, per day) can change anywhere from 1600 to 2400: the
+// largest values the ephemeris gives over those years, sampled every hour
+// (the Moon and the nodes) or six hours. A search may step over minutes only
+// where these, half as much again, prove that nothing watched can change and
+// change back in between.
+struct MotionBound {
+  double degrees_per_day;
+  double motion_change_per_day;
+};
+const MotionBound MotionBounds[body_count] = {
+    {0, 0},             // the ascendant is never watched
+    {1.0201, 0.00066},  // Sun
+    {15.400, 0.519},    // Moon
+    {0.7916, 0.0152},   // Mars
+    {2.2034, 0.1987},   // Mercury
+    {0.2428, 0.0036},   // Jupiter
+    {1.2590, 0.0425},   // Venus
+    {0.1307, 0.0020},   // Saturn
+    {0.2573, 0.0549},   // Rahu
+    {0.2573, 0.0549},   // Ketu
+};
+constexpr double bound_margin = 1.5;
+
+// Arc-minutes of position per minute of time.
+double position_rate(int body) {
+  return MotionBounds[body].degrees_per_day * bound_margin * 60 / 1440;
+}
+
+// Arc-seconds a day of motion per minute of time.
+double motion_rate(int body) {
+  return MotionBounds[body].motion_change_per_day * bound_margin * 3600 / 1440;
+}
+
+// The computed motion may differ from the true one by rounding.
+constexpr double motion_slack = 0.01;
+
+bool marked_retrograde(const BodyState& state) { return state.speed < 0; }
+
+// Arc-minutes from p to the nearest multiple of size round the circle.
+double room_to_boundary(double p, int size) {
+  const double into = std::fmod(p, size);
+  return std::min(into, size - into);
+}
+
+double circular_distance(double a, double b) {
+  const double d = std::fabs(std::fmod(a - b, 21600.0));
+  return std::min(d, 21600.0 - d);
+}
+
+// Minutes from a state within which nothing watched can change: at least 1.
+//
+// The chart truncates the sidereal longitude toward zero: a sum of tropical
+// longitude and ayanamsha at or above 0 is rounded down to its arc-minute, a
+// negative one (a tropical longitude below the ayanamsha) is rounded up, so
+// there a segment begins one arc-minute early. Which rounding applies changes
+// only where the sum crosses 0 (a boundary of every segment) or where the
+// tropical longitude turns from 360 to 0; near those the rounding may shift
+// by one arc-minute within the step.
+UtMinute safe_minutes(int body, unsigned watch, const BodyState& state) {
+  const double reduced = std::fmod(state.sidereal, 360.0);
+  const bool rounds_up = reduced < 0;
+  const double circle = (rounds_up ? reduced + 360.0 : reduced) * 60.0;  // 0 to 21600
+  const double segment_point = rounds_up ? circle + 1.0 : circle;
+  double room = 1e12;
+  if (watch & watch_sign) room = std::min(room, room_to_boundary(segment_point, 1800));
+  if (watch & watch_nakshatra)
+    room = std::min(room, room_to_boundary(segment_point, 800));
+  const double rate = position_rate(body);
+  const double turn =
+      std::min(circular_distance(circle, 0.0),
+               circular_distance(circle, (360.0 + state.ayanamsha) * 60.0));
+  if (turn <= room + 1.0) room -= 1.0;
+  double minutes = room / rate;
+  if (watch & watch_stations) {
+    // Marked while the motion, truncated, is below 0: at or below -1.
+    const double to_threshold = std::fabs(state.motion + 1.0) - motion_slack;
+    minutes = std::min(minutes, to_threshold / motion_rate(body));
+  }
+  return minutes < 2 ? 1 : static_cast<UtMinute>(minutes);
+}
+
+void compare(int body, unsigned watch, UtMinute minute, const BodyState& before,
+             const BodyState& after, std::vector<TransitEvent>& events) {
+  if ((watch & watch_sign) && sign_of(before.position) != sign_of(after.position)) {
+    events.push_back(
+        {minute, body, sign_ingress, sign_of(before.position), sign_of(after.position)});
+  }
+  if ((watch & watch_nakshatra) &&
+      nakshatra_of(before.position) != nakshatra_of(after.position)) {
+    events.push_back({minute, body, nakshatra_ingress, nakshatra_of(before.position),
+                      nakshatra_of(after.position)});
+  }
+  if ((watch & watch_stations) && marked_retrograde(before) != marked_retrograde(after)) {
+    events.push_back({minute, body,
+                      marked_retrograde(after) ? retrograde_station : direct_station, 0,
+                      0});
+  }
+}
+
+bool has_stations(int body) { return body >= mars_body && body <= saturn_body; }
+
+}  // namespace
+
+std::vector<TransitEvent> body_transits(int body, unsigned watch, UtMinute first,
+                                        UtMinute end) {
+  if (!has_stations(body)) watch &= ~static_cast<unsigned>(watch_stations);
+  std::vector<TransitEvent> events;
+  UtMinute minute = first - 1;
+  BodyState state = body_state_at(body, minute);
+  while (minute + 1 < end) {
+    const UtMinute step = std::min(safe_minutes(body, watch, state), end - 1 - minute);
+    const BodyState next = body_state_at(body, minute + step);
+    // Over a longer step nothing can have changed.
+    if (step == 1) compare(body, watch, minute + 1, state, next, events);
+    minute += step;
+    state = next;
+  }
+  return events;
+}
+
+std::vector<TransitEvent> find_transits(UtMinute first, UtMinute end, bool nakshatras) {
+  const unsigned watch =
+      watch_sign | watch_stations | (nakshatras ? watch_nakshatra : 0u);
+  std::vector<TransitEvent> events;
+  for (int body = sun_body; body < body_count; ++body) {
+    const std::vector<TransitEvent> found = body_transits(body, watch, first, end);
+    events.insert(events.end(), found.begin(), found.end());
+  }
+  std::stable_sort(
+      events.begin(), events.end(),
+      [](const TransitEvent& a, const TransitEvent& b) { return a.minute < b.minute; });
+  return events;
+}

@@ -1,0 +1,52 @@
+#include "cli/transit_report.h"
+
+#include <nlohmann/json.hpp>
+
+#include "app/chart_names.h"
+
+namespace {
+
+const char* const EventNames[] = {"sign", "nakshatra", "retrograde", "direct"};
+
+// A sign or nakshatra as the chart writes it.
+const char* place_name(const TransitEvent& event, int index) {
+  return event.kind == sign_ingress ? SignAbbrev[index] : NakshatraNames[index];
+}
+
+bool is_ingress(const TransitEvent& event) {
+  return event.kind == sign_ingress || event.kind == nakshatra_ingress;
+}
+
+}  // namespace
+
+void append_transit_text(std::string& out, const std::vector<TransitEvent>& events,
+                         const LocalTimeText& local) {
+  for (const TransitEvent& event : events) {
+    out += ut_minute_text(event.minute) + " UT  ";
+    if (local) out += local(event.minute) + " local  ";
+    out += BodyAbbrev[event.body];
+    if (is_ingress(event)) {
+      out += std::string(" enters ") + place_name(event, event.to) + " from " +
+             place_name(event, event.from);
+    } else {
+      out += event.kind == retrograde_station ? " turns retrograde" : " turns direct";
+    }
+    out += '\n';
+  }
+}
+
+void append_transit_json(std::string& out, const std::vector<TransitEvent>& events,
+                         const LocalTimeText& local) {
+  for (const TransitEvent& event : events) {
+    nlohmann::ordered_json line;
+    line["body"] = BodyAbbrev[event.body];
+    line["event"] = EventNames[event.kind];
+    if (is_ingress(event)) {
+      line["from"] = place_name(event, event.from);
+      line["to"] = place_name(event, event.to);
+    }
+    line["ut"] = ut_minute_text(event.minute);
+    if (local) line["local"] = local(event.minute);
+    out += line.dump() + '\n';
+  }
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "chart/transits.h"
+
+// The local time of a UT minute as "YYYY-MM-DD HH:MM", for a listing with a
+// zone or an offset; empty when there is none.
+using LocalTimeText = std::function<std::string(UtMinute)>;
+
+// One line per event, in time order: its UT minute (and local time), the
+// body and what changed, e.g. "2025-01-14 03:27 UT  Su enters Cp from Sg".
+void append_transit_text(std::string& out, const std::vector<TransitEvent>& events,
+                         const LocalTimeText& local);
+
+// One JSON object per event and line: "body", "event" ("sign", "nakshatra",
+// "retrograde" or "direct"), "from" and "to" for ingresses, "ut" and, with
+// a zone or offset, "local".
+void append_transit_json(std::string& out, const std::vector<TransitEvent>& events,
+                         const LocalTimeText& local);
