@@ -10,11 +10,11 @@
 
 // The first row is the default.
 const OutputFormat OutputFormats[] = {
-    {"text", append_text_report, "\n", false, false, true},
-    {"json", append_json_report, "", false, false, true},
-    {"svg", append_svg_report, nullptr, false, false, false},
-    {"png", append_png_report, nullptr, true, true, false},
-    {"pdf", append_pdf_report, nullptr, true, false, false},
+    {"text", append_text_report, append_transit_text, "\n", false, false, true},
+    {"json", append_json_report, append_transit_json, "", false, false, true},
+    {"svg", append_svg_report, nullptr, nullptr, false, false, false},
+    {"png", append_png_report, nullptr, nullptr, true, true, false},
+    {"pdf", append_pdf_report, nullptr, nullptr, true, false, false},
 };
 
 const int output_format_count = static_cast<int>(std::size(OutputFormats));

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "cli/report.h"
+#include "cli/transit_report.h"
 
 // One output format of vantrel-print: its name on the command line, its
 // writer, and what it allows. The parser, the usage text and the report
@@ -11,12 +12,13 @@
 struct OutputFormat {
   const char* name;
   ReportWriter write;
+  EventWriter write_events;  // --transits; nullptr for a picture
   // Written between two charts of a file; nullptr for a picture, which
   // draws one chart.
   const char* between_charts;
-  bool binary;      // bytes for a file, never for a terminal
-  bool scalable;    // takes --scale
-  bool answers_on;  // shows the period running --on a date
+  bool binary;    // bytes for a file, never for a terminal
+  bool scalable;  // takes --scale
+  bool textual;   // words: it shows --on, --levels 3, --sade-sati, --transits
 };
 
 extern const OutputFormat OutputFormats[];

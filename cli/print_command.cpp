@@ -2,16 +2,21 @@
 
 #include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "app/version.h"
 #include "chart/chart.h"
+#include "chart/transits.h"
 #include "cli/birth_data.h"
 #include "cli/find_places.h"
 #include "cli/print_options.h"
 #include "cli/print_output.h"
+#include "cli/transit_report.h"
 #include "dialogs/chart_data_entries.h"
 #include "ephemeris/time_and_calendar.h"
 #include "storage/chart_line.h"
@@ -68,8 +73,9 @@ const char* append_report(std::string& out, const PrintOptions& options,
                           const OffsetBasis* basis) {
   if (!first_chart && options.format->between_charts != nullptr)
     out += options.format->between_charts;
-  const ReportRequest request{chart, options.chart_style, options.scale, basis,
-                              on_day_of(options)};
+  const ReportRequest request{
+      chart,          options.chart_style, options.scale, basis, on_day_of(options),
+      options.levels, options.sade_sati};
   return options.format->write(out, request);
 }
 
@@ -150,8 +156,65 @@ int print_places(const std::string& text, std::FILE* out, std::FILE* err) {
     return status;
   }
   std::fputs(listing.c_str(), out);
-  return std::fflush(out) == 0 && std::ferror(out) == 0 ? print_status_ok
-                                                        : print_status_failed;
+  if (std::fflush(out) == 0 && std::ferror(out) == 0) return print_status_ok;
+  std::fprintf(err, "%s: cannot write output: %s\n", program, std::strerror(errno));
+  return print_status_failed;
+}
+
+// 1970-01-01 00:00 UT, where zone files count their seconds from.
+constexpr UtMinute unix_epoch = 2440588 * minutes_per_day;
+
+// The local time of a UT minute for a transit listing: by the zone's offset
+// then, or the one offset given.
+bool local_time_of(const PrintOptions& options, LocalTimeText& local, std::string& error,
+                   int& status) {
+  if (options.has_utc_offset) {
+    const long east = -signed_minutes(zone_angle(options.chart));
+    local = [east](UtMinute minute) { return ut_minute_text(minute + east); };
+    return true;
+  }
+  if (options.zone.empty()) return true;
+  auto clock = std::make_shared<ZoneClock>();
+  const ZoneAnswer answer = open_zone_clock(options.zone, *clock);
+  if (answer.outcome != ZoneAnswer::found) {
+    error = answer.message;
+    status =
+        answer.outcome == ZoneAnswer::failed ? print_status_failed : print_status_refused;
+    return false;
+  }
+  local = [clock](UtMinute minute) {
+    const long offset = zone_offset_at_universal(*clock, (minute - unix_epoch) * 60);
+    // Offsets of local mean time hold seconds: the local minute is the one
+    // the clock then shows.
+    const long whole_minutes = offset >= 0 ? offset / 60 : -((-offset + 59) / 60);
+    return ut_minute_text(minute + whole_minutes);
+  };
+  return true;
+}
+
+// --transits: the events of the range, one line each.
+int print_transits(const PrintOptions& options, std::FILE* out, std::FILE* err) {
+  LocalTimeText local;
+  std::string error;
+  int status = print_status_ok;
+  if (!local_time_of(options, local, error, status)) {
+    std::fprintf(err, "%s: %s\n", program, error.c_str());
+    return status;
+  }
+  const UtMinute first =
+      ut_minute_of(options.from_year, options.from_month, options.from_day, 0, 0);
+  const UtMinute end =
+      ut_minute_of(options.to_year, options.to_month, options.to_day, 0, 0);
+  const std::vector<TransitEvent> events = find_transits(first, end, options.nakshatras);
+  std::string listing;
+  options.format->write_events(listing, events, local);
+  PrintOutput output;
+  if (open_print_output(output, options.output, out)) {
+    write_print_output(output, listing);
+    if (finish_print_output(output)) return print_status_ok;
+  }
+  std::fprintf(err, "%s: %s\n", program, output.error.c_str());
+  return print_status_failed;
 }
 
 // The charts' file, or standard input for "-".
@@ -262,8 +325,10 @@ int print_chart_file(const PrintOptions& options, std::FILE* in, std::FILE* out,
       return true;
     }
     const Chart chart = chart_of(input);
+    // Like a line that cannot be read: this chart is left out, the others
+    // are printed.
     if (!on_day_in_listing(options, chart.dashas, file_line(file, row).c_str(), err)) {
-      status = print_status_refused;
+      status = print_status_failed;
       return true;
     }
     // Several charts are text or JSON, which always append.
@@ -312,6 +377,7 @@ int run_print_command(int argc, const char* const* argv, std::FILE* in, std::FIL
     return std::fflush(out) == 0 ? print_status_ok : print_status_failed;
   }
   if (!options.find.empty()) return print_places(options.find, out, err);
+  if (options.transits) return print_transits(options, out, err);
   if (!options.chart_file.empty()) return print_chart_file(options, in, out, err);
   return print_command_line_chart(options, out, err);
 }

@@ -3,10 +3,13 @@
 #include <getopt.h>
 #include <strings.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cstring>
 #include <iterator>
 #include <sstream>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "dialogs/chart_data_entries.h"
@@ -45,6 +48,20 @@ bool parse_date(const char* text, int& year, int& month, int& day) {
 // A day that the calendar has, for dates the dialog's checks do not see.
 bool is_calendar_day(int year, int month, int day) {
   return day >= 1 && day <= days_in_month(year, month);
+}
+
+// The years the ephemeris covers, and those a dasha listing of a chart of
+// those years reaches (120 years past its last).
+constexpr int first_ephemeris_year = 1600;
+constexpr int last_ephemeris_year = 2400;
+constexpr int last_listing_year = 2520;
+
+// A calendar date from 1600 to the last year; later ones would leave the
+// ephemeris or the day count's integers.
+bool parse_listing_date(const char* text, int& year, int& month, int& day,
+                        int last_year) {
+  return parse_date(text, year, month, day) && year >= first_ephemeris_year &&
+         year <= last_year && is_calendar_day(year, month, day);
 }
 
 bool parse_clock(const char* text, int& hours, int& minutes) {
@@ -166,13 +183,30 @@ const PrintOption PrintOptionTable[] = {
        if (std::strcmp(value, "-") == 0) return true;
        return take_text(value, options.output);
      }},
-    {"on", '\0', ValueKind::text, "YYYY-MM-DD", "a calendar date YYYY-MM-DD",
+    {"on", '\0', ValueKind::text, "YYYY-MM-DD",
+     "a calendar date YYYY-MM-DD from 1600 to 2520, the years a listing reaches",
      "also name the dasha period running at 0:00 UT that day", OptionGroup::output, false,
      [](const char* value, PrintOptions& options) {
-       options.has_on =
-           parse_date(value, options.on_year, options.on_month, options.on_day) &&
-           is_calendar_day(options.on_year, options.on_month, options.on_day);
+       options.has_on = parse_listing_date(value, options.on_year, options.on_month,
+                                           options.on_day, last_listing_year);
        return options.has_on;
+     }},
+    {"levels", '\0', ValueKind::choice, "2|3", "2 or 3",
+     "dasha levels listed: 2 (default), or 3 with the third level inside every "
+     "sub-period",
+     OptionGroup::output, false,
+     [](const char* value, PrintOptions& options) {
+       options.levels = std::strcmp(value, "3") == 0 ? 3 : 2;
+       return options.levels == 3 || std::strcmp(value, "2") == 0;
+     }},
+    {"sade-sati", '\0', ValueKind::none, nullptr, nullptr,
+     "also list from the chart's moment to 100 years after it each stretch of Saturn "
+     "in the 12th, 1st or 2nd sign from the natal Moon's, with its first and last "
+     "minutes (UT)",
+     OptionGroup::output, false,
+     [](const char*, PrintOptions& options) {
+       options.sade_sati = true;
+       return true;
      }},
     {"date", 'd', ValueKind::text, "YYYY-MM-DD", "YYYY-MM-DD with a month from 01 to 12",
      "civil date, years 1600 to 2400", OptionGroup::chart, true,
@@ -269,6 +303,39 @@ const PrintOption PrintOptionTable[] = {
      [](const char* value, PrintOptions& options) {
        return parse_whole_number(value, options.line);
      }},
+    {"transits", '\0', ValueKind::none, nullptr, nullptr,
+     "list the sign ingresses of the Sun to Ketu and the stations of Mars to Saturn "
+     "from --from 00:00 UT up to --to 00:00 UT, each at the first UT minute whose "
+     "chart shows it; with --zone or --utc-offset the local time too",
+     OptionGroup::transits, true,
+     [](const char*, PrintOptions& options) {
+       options.transits = true;
+       return true;
+     }},
+    {"from", '\0', ValueKind::text, "YYYY-MM-DD",
+     "a calendar date YYYY-MM-DD, 1600 to 2400", "the first day of the transits",
+     OptionGroup::transits, true,
+     [](const char* value, PrintOptions& options) {
+       options.has_from = parse_listing_date(value, options.from_year, options.from_month,
+                                             options.from_day, last_ephemeris_year);
+       return options.has_from;
+     }},
+    {"to", '\0', ValueKind::text, "YYYY-MM-DD",
+     "a calendar date YYYY-MM-DD, 1600 to 2401-01-01",
+     "the day after the last day of the transits", OptionGroup::transits, true,
+     [](const char* value, PrintOptions& options) {
+       options.has_to = parse_listing_date(value, options.to_year, options.to_month,
+                                           options.to_day, last_ephemeris_year + 1) &&
+                        (options.to_year <= last_ephemeris_year ||
+                         (options.to_month == 1 && options.to_day == 1));
+       return options.has_to;
+     }},
+    {"nakshatras", '\0', ValueKind::none, nullptr, nullptr, "the nakshatra ingresses too",
+     OptionGroup::transits, false,
+     [](const char*, PrintOptions& options) {
+       options.nakshatras = true;
+       return true;
+     }},
     {"find", '\0', ValueKind::text, "TEXT", "a place name",
      "list the atlas's places matching TEXT; no chart", OptionGroup::find, true,
      [](const char* value, PrintOptions& options) {
@@ -350,10 +417,13 @@ std::string print_usage_text() {
   struct Form {
     OptionGroup groups[2];
     int group_count;
+    std::vector<std::string> others;  // options of other groups it takes
   };
-  const Form forms[] = {{{OptionGroup::output, OptionGroup::chart}, 2},
-                        {{OptionGroup::output, OptionGroup::file}, 2},
-                        {{OptionGroup::find}, 1}};
+  const Form forms[] = {
+      {{OptionGroup::output, OptionGroup::chart}, 2, {}},
+      {{OptionGroup::output, OptionGroup::file}, 2, {}},
+      {{OptionGroup::transits}, 1, {"zone", "utc-offset", "format", "output"}},
+      {{OptionGroup::find}, 1, {}}};
   std::string text;
   for (const Form& form : forms) {
     text += (text.empty() ? "usage: " : indent) + program;
@@ -363,6 +433,10 @@ std::string print_usage_text() {
       for (const PrintOption& option : PrintOptionTable)
         if (option.group == form.groups[g])
           items.push_back(usage_item(option, &form != forms));
+    for (const PrintOption& option : PrintOptionTable)
+      if (std::find(form.others.begin(), form.others.end(), option.name) !=
+          form.others.end())
+        items.push_back(usage_item(option, true));
     append_wrapped(text, items, column);
     text += '\n';
   }
@@ -413,6 +487,52 @@ std::string print_help_text() {
 
 namespace {
 
+// The local time comes from a zone or from one offset, never both.
+bool zone_and_offset_given(const PrintOptions& options, std::string& error) {
+  if (options.zone.empty() || !options.has_utc_offset) return false;
+  error = "--zone and --utc-offset exclude each other: give one";
+  return true;
+}
+
+// --transits takes its range, the zone or offset of its local times and the
+// format and output: nothing of a chart.
+bool check_transits(const PrintOptions& options, const std::vector<bool>& given,
+                    std::string& error) {
+  const char* const Allowed[] = {"transits", "from",       "to",     "nakshatras",
+                                 "zone",     "utc-offset", "format", "output"};
+  for (int i = 0; i < print_option_count; ++i) {
+    const std::string name = PrintOptionTable[i].name;
+    if (!given[i] ||
+        std::find(std::begin(Allowed), std::end(Allowed), name) != std::end(Allowed))
+      continue;
+    error = options.transits
+                ? "--transits lists events of the sky: no --" + name + " with it"
+                : "--" + name + " goes with --transits";
+    return false;
+  }
+  if (!options.transits || !options.has_from || !options.has_to) {
+    error = !options.transits ? "--from, --to and --nakshatras go with --transits"
+                              : "--transits needs --from and --to";
+    return false;
+  }
+  if (zone_and_offset_given(options, error)) return false;
+  const double from =
+      julian_day_number(options.from_month, options.from_day, options.from_year);
+  const double to = julian_day_number(options.to_month, options.to_day, options.to_year);
+  if (to <= from) {
+    error = "--to must come after --from";
+    return false;
+  }
+  // A hundred calendar years from --from at most.
+  const int last_year = options.from_year + 100;
+  if (std::tie(options.to_year, options.to_month, options.to_day) >
+      std::tie(last_year, options.from_month, options.from_day)) {
+    error = "--from and --to span more than 100 years";
+    return false;
+  }
+  return true;
+}
+
 // Combinations that no single chart source can satisfy.
 bool check_combination(const PrintOptions& options, const std::vector<bool>& given,
                        bool output_is_terminal, std::string& error) {
@@ -432,11 +552,20 @@ bool check_combination(const PrintOptions& options, const std::vector<bool>& giv
     error = "--find lists places and computes no chart: no other option with it";
     return false;
   }
-  if (options.has_on && !options.format->answers_on) {
-    error = "--on answers in " + format_names(", ", " or ", &OutputFormat::answers_on) +
-            ", not in a picture";
-    return false;
+  // What only words can say.
+  const std::pair<bool, const char*> textual[] = {{options.has_on, "--on"},
+                                                  {options.levels == 3, "--levels 3"},
+                                                  {options.sade_sati, "--sade-sati"},
+                                                  {options.transits, "--transits"}};
+  for (const auto& [asked, name] : textual) {
+    if (asked && !options.format->textual) {
+      error = std::string(name) + " answers in " +
+              format_names(", ", " or ", &OutputFormat::textual) + ", not in a picture";
+      return false;
+    }
   }
+  if (options.transits || options.has_from || options.has_to || options.nakshatras)
+    return check_transits(options, given, error);
   if (!options.chart_file.empty()) {
     if (chart_option_given) {
       const std::size_t last = chart_options.rfind(", ");
@@ -469,10 +598,7 @@ bool check_combination(const PrintOptions& options, const std::vector<bool>& giv
     error = options.has_date ? "missing --time" : "missing --date";
     return false;
   }
-  if (!options.zone.empty() && options.has_utc_offset) {
-    error = "--zone and --utc-offset exclude each other: give one";
-    return false;
-  }
+  if (zone_and_offset_given(options, error)) return false;
   if (options.fold != fold_refused && options.zone.empty() && options.city.empty()) {
     error = "--fold needs --zone or --city";
     return false;

@@ -36,6 +36,16 @@ struct PrintOptions {
 
   bool has_on = false;  // --on: the dasha period running on this date
   int on_year = 0, on_month = 0, on_day = 0;
+  int levels = 2;          // dasha levels listed, 2 or 3
+  bool sade_sati = false;  // Saturn's stretches over the natal Moon
+
+  // --transits: the events from --from 00:00 UT up to --to 00:00 UT.
+  bool transits = false;
+  bool nakshatras = false;  // nakshatra ingresses too
+  bool has_from = false;
+  int from_year = 0, from_month = 0, from_day = 0;
+  bool has_to = false;
+  int to_year = 0, to_month = 0, to_day = 0;
 
   std::string chart_file;  // empty: the chart comes from the options above;
                            // "-": standard input
@@ -51,7 +61,7 @@ ChartInput chart_input_of(const PrintOptions& options);
 
 // Which form of the command an option belongs to: the usage shows one line
 // for each.
-enum class OptionGroup { output, chart, file, find, info };
+enum class OptionGroup { output, chart, file, transits, find, info };
 
 // What an option's value is, for the usage, the help and the completion.
 enum class ValueKind { none, format, choice, file, zone, text };

@@ -10,6 +10,11 @@
 // zone or an offset; empty when there is none.
 using LocalTimeText = std::function<std::string(UtMinute)>;
 
+// Appends a listing of events; local is empty when no zone or offset is
+// given.
+using EventWriter = void (*)(std::string& out, const std::vector<TransitEvent>& events,
+                             const LocalTimeText& local);
+
 // One line per event, in time order: its UT minute (and local time), the
 // body and what changed, e.g. "2025-01-14 03:27 UT  Su enters Cp from Sg".
 void append_transit_text(std::string& out, const std::vector<TransitEvent>& events,

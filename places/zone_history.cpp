@@ -181,6 +181,14 @@ bool read_zone_history(std::string_view bytes, ZoneHistory& history, std::string
   return true;
 }
 
+ZonePeriod period_at_universal(const ZoneHistory& history, long long universal_seconds) {
+  const std::vector<ZonePeriod> near = periods_near(history, universal_seconds);
+  for (const ZonePeriod& period : near)
+    if (universal_seconds >= period.begin && universal_seconds < period.end)
+      return period;
+  return near.empty() ? history.periods.back() : near.back();
+}
+
 LocalPeriods local_periods(const ZoneHistory& history, long long local_seconds) {
   std::vector<ZonePeriod> matches;
   const std::vector<ZonePeriod> near = periods_near(history, local_seconds);

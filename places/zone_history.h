@@ -36,3 +36,6 @@ struct LocalPeriods {
 
 // local_seconds: the local date and time as seconds since 1970-01-01 00:00.
 LocalPeriods local_periods(const ZoneHistory& history, long long local_seconds);
+
+// The period in force at a Universal Time, in seconds since 1970.
+ZonePeriod period_at_universal(const ZoneHistory& history, long long universal_seconds);

@@ -102,25 +102,39 @@ void answer_local_time(const LocalPeriods& periods, const ZoneQuery& query,
 
 }  // namespace
 
-ZoneAnswer zone_offset_at(const ZoneQuery& query) {
+ZoneAnswer open_zone_clock(const std::string& typed, ZoneClock& clock) {
   ZoneAnswer answer;
-  if (query.zone.size() > longest_query) {
+  if (typed.size() > longest_query) {
     answer.outcome = ZoneAnswer::unknown;
-    answer.message = too_long_message("time-zone name", query.zone);
+    answer.message = too_long_message("time-zone name", typed);
     return answer;
   }
   ZoneDatabase database;
   if (!read_zone_database(database, answer.message)) return answer;
   answer.tzdata = database.version;
-  if (!match_zone_name(database, query.zone, answer.zone)) {
+  if (!match_zone_name(database, typed, answer.zone)) {
     answer.outcome = ZoneAnswer::unknown;
-    answer.message = "unknown time zone " + quoted_query(query.zone) +
-                     "; nearest: " + nearest_zone_names(database, query.zone);
+    answer.message = "unknown time zone " + quoted_query(typed) +
+                     "; nearest: " + nearest_zone_names(database, typed);
     return answer;
   }
-  ZoneHistory history;
-  if (!read_zone_file(database, answer.zone, history, answer.message)) return answer;
-  answer_local_time(local_periods(history, local_seconds_of(query.chart)), query, answer);
+  if (!read_zone_file(database, answer.zone, clock.history, answer.message))
+    return answer;
+  clock.zone = answer.zone;
+  answer.outcome = ZoneAnswer::found;
+  return answer;
+}
+
+long zone_offset_at_universal(const ZoneClock& clock, long long universal_seconds) {
+  return period_at_universal(clock.history, universal_seconds).offset;
+}
+
+ZoneAnswer zone_offset_at(const ZoneQuery& query) {
+  ZoneClock clock;
+  ZoneAnswer answer = open_zone_clock(query.zone, clock);
+  if (answer.outcome != ZoneAnswer::found) return answer;
+  answer_local_time(local_periods(clock.history, local_seconds_of(query.chart)), query,
+                    answer);
   return answer;
 }
 

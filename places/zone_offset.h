@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/chart_input.h"
+#include "places/zone_history.h"
 
 // Which of the two offsets a local time that happened twice takes.
 enum ZoneFold : int { fold_refused = 0, fold_earlier, fold_later };
@@ -42,6 +43,20 @@ struct ZoneAnswer {
   std::string tzdata;  // the database's version
   std::string message;
 };
+
+// A zone read once, for its offsets at many moments of Universal Time.
+struct ZoneClock {
+  std::string zone;  // the database's name
+  ZoneHistory history;
+};
+
+// Reads the typed zone from the system's tzdata, matched as zone_offset_at
+// matches it: found, or unknown or failed, with the message.
+ZoneAnswer open_zone_clock(const std::string& typed, ZoneClock& clock);
+
+// Seconds east of Greenwich in force at a Universal Time, in seconds since
+// 1970.
+long zone_offset_at_universal(const ZoneClock& clock, long long universal_seconds);
 
 // The offset of the query's zone at the chart's local date and time, from
 // the system's tzdata. A time that happened twice takes the query's fold;

@@ -9,8 +9,9 @@
 
 namespace {
 
-// The balance and the running period must agree with the listing they are
-// read from, whatever the chart and the day asked about.
+// The balance and the running period, down to the third level, must agree
+// with the listing they are read from, whatever the chart and the day asked
+// about.
 TEST(DashaQueries, AgreeWithTheListingOnRandomCharts) {
   std::mt19937 random(2029);
   for (int n = 0; n < 300; ++n) {
@@ -30,7 +31,7 @@ TEST(DashaQueries, AgreeWithTheListingOnRandomCharts) {
     const double on = std::floor(std::uniform_real_distribution<double>(
         computed.julian_day + 1, computed.dashas.end_day)(random));
     std::string line;
-    append_json_report(line, {computed, 0, 1, nullptr, on});
+    append_json_report(line, {computed, 0, 1, nullptr, on, 3});
     const auto chart = nlohmann::json::parse(line);
     const auto& dashas = chart["dashas"];
     SCOPED_TRACE(line);
@@ -57,6 +58,17 @@ TEST(DashaQueries, AgreeWithTheListingOnRandomCharts) {
     if (i + 1 < dashas.size()) {
       EXPECT_EQ(running["end_date"], dashas[i + 1]["date"]);
     }
+
+    // The third level: the period running is the last of the sub-period's
+    // to start on or before the day, up to the next one's start.
+    const auto& periods = dashas[i]["periods"];
+    std::size_t k = 0;
+    while (k + 1 < periods.size() && periods[k + 1]["day"].get<double>() <= on) ++k;
+    const auto& period = running["period"];
+    EXPECT_EQ(period["lord"], periods[k]["lord"]);
+    EXPECT_EQ(period["start_date"], periods[k]["date"]);
+    EXPECT_EQ(period["end_date"],
+              k + 1 < periods.size() ? periods[k + 1]["date"] : running["end_date"]);
   }
 }
 

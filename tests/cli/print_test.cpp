@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <vector>
 
 #include "cli/print_options.h"
 #include "cli/print_output.h"
@@ -155,14 +156,20 @@ TEST_F(Print, OutputFileWholeOrNotAtAll) {
   EXPECT_EQ(run_print(delhi + " --output charts.vnt/chart.txt").err,
             "vantrel-print: cannot write charts.vnt/chart.txt: Not a directory\n");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 5);
-  std::FILE* full = std::fopen("/dev/full", "w");
-  std::FILE* err = std::tmpfile();
-  const char* argv[] = {"vantrel-print", "--date", "2000-01-01",
-                        "--time",        "12:00",  nullptr};
-  EXPECT_EQ(run_print_command(5, argv, nullptr, full, err), 1);
-  std::fclose(full);
-  EXPECT_EQ(read_stream(err),
-            "vantrel-print: cannot write output: No space left on device\n");
+  // Mended: the list of places said nothing of a full disk.
+  const std::vector<std::vector<const char*>> commands = {
+      {"vantrel-print", "--date", "2000-01-01", "--time", "12:00"},
+      {"vantrel-print", "--find", "Springfield"}};
+  for (std::vector<const char*> argv : commands) {
+    const int argc = static_cast<int>(argv.size());
+    argv.push_back(nullptr);
+    std::FILE* full = std::fopen("/dev/full", "w");
+    std::FILE* err = std::tmpfile();
+    EXPECT_EQ(run_print_command(argc, argv.data(), nullptr, full, err), 1);
+    std::fclose(full);
+    EXPECT_EQ(read_stream(err),
+              "vantrel-print: cannot write output: No space left on device\n");
+  }
 }
 
 // A temporary name that is taken is passed over, also when the output gets

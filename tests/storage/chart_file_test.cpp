@@ -169,7 +169,9 @@ TEST_F(ChartFile, AFailedSaveLeavesTheFileAsItWasAndSaysWhy) {
     const bool regular = std::string(save.file) == "charts.vnt";
     if (regular) write_file(save.file, save.before);
     const int holder = save.locked ? open(save.file, O_RDONLY) : -1;
-    if (save.locked) ASSERT_EQ(flock(holder, LOCK_EX), 0);
+    if (save.locked) {
+      ASSERT_EQ(flock(holder, LOCK_EX), 0);
+    }
     const std::string said = said_in_child([&] {
       rlimit limit{};
       getrlimit(RLIMIT_FSIZE, &limit);
@@ -180,7 +182,9 @@ TEST_F(ChartFile, AFailedSaveLeavesTheFileAsItWasAndSaysWhy) {
     if (holder >= 0) close(holder);
     EXPECT_EQ(said, std::to_string(save.result));
     EXPECT_NE(chart_save_cause(save.result) == nullptr, save.result != chart_saved);
-    if (regular) EXPECT_EQ(read_file(save.file), save.after);
+    if (regular) {
+      EXPECT_EQ(read_file(save.file), save.after);
+    }
   }
 }
 
