@@ -1,6 +1,5 @@
 #include "app/present_moment.h"
 
-#include <cmath>
 #include <cstring>
 
 ChartInput present_moment_input(const std::tm& local) {
@@ -17,8 +16,7 @@ ChartInput present_moment_input(const std::tm& local) {
   input.minute = local.tm_min;
   // The clock's own offset from Universal Time at that moment (seconds east),
   // to the whole minute, the chart's way round.
-  set_zone(input,
-           angle_of_minutes(-std::lround(static_cast<double>(local.tm_gmtoff) / 60)));
+  set_zone(input, angle_of_minutes(-nearest_whole_minutes(local.tm_gmtoff)));
   set_longitude(input, {});
   set_latitude(input, {});
   return input;

@@ -20,6 +20,10 @@ SignedAngle angle_of_minutes(long minutes) {
           minutes < 0};
 }
 
+long nearest_whole_minutes(long seconds) {
+  return std::lround(static_cast<double>(seconds) / 60);
+}
+
 SignedAngle nearest_minute_angle(double value) {
   const long minutes = std::lround(std::fabs(value) * 60.0);
   return angle_of_minutes(value < 0 ? -minutes : minutes);

@@ -25,6 +25,10 @@ long signed_minutes(const SignedAngle& angle);
 // The angle of whole sixtieths; zero is on the positive side.
 SignedAngle angle_of_minutes(long minutes);
 
+// Seconds of time (or arc) to the nearest whole minute, half a minute away
+// from zero on either side.
+long nearest_whole_minutes(long seconds);
+
 // Signed degrees (or hours) to the nearest whole sixtieth, half away from
 // zero; zero is on the positive side.
 SignedAngle nearest_minute_angle(double value);

@@ -14,11 +14,6 @@ namespace {
 constexpr long largest_chart_offset = 12 * 60 + 59;  // minutes: zone hours 0 to 12
 constexpr long seconds_per_day = 86400;
 
-// Half a minute rounds away from zero, either side of Greenwich.
-long whole_minutes(long seconds) {
-  return std::lround(static_cast<double>(seconds) / 60);
-}
-
 long long local_seconds_of(const ChartInput& chart) {
   const date::sys_days day{date::year{chart.year} / chart.month / chart.day};
   return static_cast<long long>(day.time_since_epoch().count()) * seconds_per_day +
@@ -46,7 +41,7 @@ ZoneOffset offset_of(const ZonePeriod& period, const ChartInput& chart) {
   offset.database_seconds = period.offset;
   offset.abbreviation = period.abbreviation;
   offset.local_mean_time = period.abbreviation == "LMT";
-  offset.minutes = static_cast<int>(whole_minutes(period.offset));
+  offset.minutes = static_cast<int>(nearest_whole_minutes(period.offset));
   if (offset.local_mean_time) {
     // The sun's mean time at the place: 4 minutes of time per degree east.
     const long east = -signed_minutes(longitude_angle(chart));
