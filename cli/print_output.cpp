@@ -45,6 +45,38 @@ bool starts_with(const char* text, const char* start) {
   return std::strncmp(text, start, std::strlen(start)) == 0;
 }
 
+// What a link leads through: the chain of /dev/stdout is /proc/self/fd/1,
+// then the file the shell opened.
+struct LinkChain {
+  bool system_folders = false;  // a link in /dev or /proc on the way
+  int descriptor = -1;          // N of a /proc/self/fd/N on the way
+};
+
+LinkChain follow_links(std::string path) {
+  LinkChain chain;
+  constexpr const char* own_descriptors = "/proc/self/fd/";
+  for (int hop = 0; hop < 40; ++hop) {
+    if (starts_with(path.c_str(), "/dev/") || starts_with(path.c_str(), "/proc/"))
+      chain.system_folders = true;
+    if (chain.descriptor < 0 && starts_with(path.c_str(), own_descriptors)) {
+      const char* digits = path.c_str() + std::strlen(own_descriptors);
+      char* end = nullptr;
+      const long number = std::strtol(digits, &end, 10);
+      if (end != digits && *end == '\0' && number >= 0 && number < 1 << 20)
+        chain.descriptor = static_cast<int>(number);
+    }
+    char next[PATH_MAX + 1];
+    const ssize_t length = readlink(path.c_str(), next, PATH_MAX);
+    if (length < 0) return chain;
+    next[length] = '\0';
+    const std::size_t slash = path.rfind('/');
+    path = next[0] == '/' || slash == std::string::npos
+               ? std::string(next)
+               : path.substr(0, slash + 1) + next;
+  }
+  return chain;
+}
+
 // Where a file is put in place: the target, or where a link at the target
 // leads. Empty when it is written through instead: a device or FIFO, a link
 // into /dev or /proc (/dev/stdout leads to the descriptor that standard
@@ -54,12 +86,11 @@ std::string replaced_path(const std::string& target) {
   struct stat info;
   std::string path = target;
   if (lstat(target.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) {
+    if (follow_links(target).system_folders) return {};
     char* resolved = realpath(target.c_str(), nullptr);
     if (resolved == nullptr) return {};
     path = resolved;
     std::free(resolved);
-    if (starts_with(path.c_str(), "/proc/") || starts_with(path.c_str(), "/dev/"))
-      return {};
   }
   if (stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode))
     return {};
@@ -99,8 +130,16 @@ bool open_print_output(PrintOutput& output, const std::string& target,
   }
   output.replaced = replaced_path(target);
   if (output.replaced.empty()) {
-    // Appended, so that a file the shell opened with >> keeps what it holds.
-    output.stream = std::fopen(target.c_str(), "a");
+    // A descriptor of our own (/dev/stdout) is written on itself, after what
+    // the shell wrote there; anything else is appended to.
+    const int descriptor = follow_links(target).descriptor;
+    if (descriptor >= 0) {
+      const int copy = dup(descriptor);
+      output.stream = copy >= 0 ? fdopen(copy, "w") : nullptr;
+      if (output.stream == nullptr && copy >= 0) close(copy);
+    } else {
+      output.stream = std::fopen(target.c_str(), "a");
+    }
     if (output.stream != nullptr) return true;
     fail(output, "cannot write " + target, errno);
     return false;

@@ -245,16 +245,20 @@ TEST_F(Print, OutputTargets) {
   }
   EXPECT_TRUE(std::filesystem::is_symlink("to_real.txt"));
 
-  // Standard output redirected to a file, named as /dev/stdout.
+  // Standard output redirected to a file, named as /dev/stdout: written on
+  // standard output itself, between what the shell writes before and after.
+  write_file("redirected.txt", "head\n");
   const std::string said = said_in_child([&] {
-    const int file = open("redirected.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const int file = open("redirected.txt", O_WRONLY);
+    lseek(file, 0, SEEK_END);
     dup2(file, 1);
     const char* argv[] = {"vantrel-print", "--date",   "2000-01-01",  "--time",
                           "12:00",         "--output", "/dev/stdout", nullptr};
-    return std::to_string(run_print_command(7, argv, stdin, stdout, stderr));
+    const int status = run_print_command(7, argv, stdin, stdout, stderr);
+    return std::to_string(status) + (write(1, "tail\n", 5) == 5 ? "" : "?");
   });
   EXPECT_EQ(said, "0");
-  EXPECT_EQ(read_file("redirected.txt"), run_print(chart).out);
+  EXPECT_EQ(read_file("redirected.txt"), "head\n" + run_print(chart).out + "tail\n");
 
   // Stopped while writing, or past a file-size limit: no temporary left.
   const std::string limited = said_in_child([] {
