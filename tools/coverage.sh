@@ -10,7 +10,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${VANTREL_COV_BUILD:-$root/build-cov}
 minimum=${VANTREL_COVERAGE_MIN:-90}
 
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Debug -DVANTREL_COVERAGE=ON >/dev/null
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Debug -DVANTREL_COVERAGE=ON -DVANTREL_BENCHMARKS=OFF >/dev/null
 cmake --build "$build" -j"$(nproc)" >/dev/null
 find "$build" -name '*.gcda' -delete
 (cd "$build" && ctest -j"$(nproc)" --output-on-failure >"$build/coverage-ctest.log") || {

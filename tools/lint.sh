@@ -9,7 +9,7 @@ build=${VANTREL_LINT_BUILD:-$root/build-lint}
 cd "$root"
 
 # Only the compile commands are needed: configuring is enough.
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF >/dev/null
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF -DVANTREL_BENCHMARKS=OFF >/dev/null
 
 sources='/(app|chart|cli|dialogs|display|ephemeris|places|storage)/[^/]*\.cpp$'
 python3 - "$build" "$root" "$sources" <<'PY'

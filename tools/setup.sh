@@ -55,7 +55,7 @@ stage() {  # name command...
   echo "=== $name: $((SECONDS - start)) s"
 }
 stage "sanitized suite" bash "$root/tools/check_sanitized.sh"
-stage "fuzzing" bash "$root/tools/fuzz.sh" 30
+stage "fuzzing" bash "$root/tools/fuzz.sh" 20
 stage "lint" bash "$root/tools/lint.sh"
 stage "valgrind road" env VANTREL_BUILD="$build" bash "$root/tools/valgrind_road.sh"
 stage "coverage" bash "$root/tools/coverage.sh"
