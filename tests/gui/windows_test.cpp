@@ -162,6 +162,7 @@ class Windows : public InFreshFolder {
   void SetUp() override {
     InFreshFolder::SetUp();
     ASSERT_EQ(read_chart_line(delhi.c_str(), ChartState.chart.input), chart_read_ok);
+    compute_chart();
   }
 };
 
