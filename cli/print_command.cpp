@@ -79,6 +79,19 @@ const char* append_report(std::string& out, const PrintOptions& options,
   return options.format->write(out, request);
 }
 
+// The whole text of one run to the output; false, said on err, when it
+// cannot be written.
+bool print_whole(const PrintOptions& options, const std::string& text, std::FILE* out,
+                 std::FILE* err) {
+  PrintOutput output;
+  if (open_print_output(output, options.output, out)) {
+    write_print_output(output, text);
+    if (finish_print_output(output)) return true;
+  }
+  std::fprintf(err, "%s: %s\n", program, output.error.c_str());
+  return false;
+}
+
 bool report_drawn(const char* failure, const std::string& where, std::FILE* err) {
   if (failure == nullptr) return true;
   std::fprintf(err, "%s: %scannot draw the chart: %s\n", program, where.c_str(), failure);
@@ -126,16 +139,7 @@ int print_command_line_chart(PrintOptions options, std::FILE* out, std::FILE* er
   std::string report;
   if (!report_drawn(append_report(report, options, chart, true, &basis), "", err))
     return print_status_failed;
-  PrintOutput output;
-  bool printed = open_print_output(output, options.output, out);
-  if (printed) {
-    write_print_output(output, report);
-    printed = finish_print_output(output);
-  }
-  if (!printed) {
-    std::fprintf(err, "%s: %s\n", program, output.error.c_str());
-    return print_status_failed;
-  }
+  if (!print_whole(options, report, out, err)) return print_status_failed;
   if (options.append.empty()) return print_status_ok;
   // As the window's File > Save: the line reaches the file whole or not at all.
   ChartLine line;
@@ -208,13 +212,7 @@ int print_transits(const PrintOptions& options, std::FILE* out, std::FILE* err) 
   const std::vector<TransitEvent> events = find_transits(first, end, options.nakshatras);
   std::string listing;
   options.format->write_events(listing, events, local);
-  PrintOutput output;
-  if (open_print_output(output, options.output, out)) {
-    write_print_output(output, listing);
-    if (finish_print_output(output)) return print_status_ok;
-  }
-  std::fprintf(err, "%s: %s\n", program, output.error.c_str());
-  return print_status_failed;
+  return print_whole(options, listing, out, err) ? print_status_ok : print_status_failed;
 }
 
 // The charts' file, or standard input for "-".
@@ -282,13 +280,7 @@ int print_chart_file_line(const PrintOptions& options, const ChartSource& source
   if (!report_drawn(append_report(report, options, chart, true, nullptr),
                     file_line(file, wanted), err))
     return print_status_failed;
-  PrintOutput output;
-  if (open_print_output(output, options.output, out)) {
-    write_print_output(output, report);
-    if (finish_print_output(output)) return print_status_ok;
-  }
-  std::fprintf(err, "%s: %s\n", program, output.error.c_str());
-  return print_status_failed;
+  return print_whole(options, report, out, err) ? print_status_ok : print_status_failed;
 }
 
 // Every chart of the file, printed as it is read: memory stays the same
