@@ -28,8 +28,11 @@ TEST(DashaQueries, AgreeWithTheListingOnRandomCharts) {
     set_longitude(input, {static_cast<int>(pick(0, 179)), 0, false});
     set_latitude(input, {static_cast<int>(pick(0, 89)), 0, false});
     const Chart computed = chart_of(input);
-    const double on = std::floor(std::uniform_real_distribution<double>(
-        computed.julian_day + 1, computed.dashas.end_day)(random));
+    // Every other day asked about is the next, mostly in the first period.
+    const double on = std::floor(
+        n % 2 == 0 ? computed.julian_day + 1
+                   : std::uniform_real_distribution<double>(
+                         computed.julian_day + 1, computed.dashas.end_day)(random));
     std::string line;
     append_json_report(line, {computed, 0, 1, nullptr, on, 3});
     const auto chart = nlohmann::json::parse(line);

@@ -98,6 +98,8 @@ TEST_F(Print, PicturesGoToStandardOutputUnlessItIsATerminal) {
     SCOPED_TRACE(format);
     const std::string chart = std::string("-T ") + format + " -d 1990-03-05 -t 07:05";
     ASSERT_EQ(run_print(chart + " -o chart").status, 0);
+    // The same bytes on every run: no date of making in the document.
+    EXPECT_EQ(read_file("chart").find("Date"), std::string::npos);
     EXPECT_EQ(run_print(chart + " -o -").out, read_file("chart"));
     EXPECT_EQ(run_print(chart).out, read_file("chart"));
 
