@@ -1,7 +1,6 @@
 #include "chart/vimshottari.h"
 
 #include <charconv>
-#include <cstdio>
 
 #include "app/chart_names.h"
 #include "chart/position_derivations.h"
@@ -33,11 +32,7 @@ void format_date(char (&area)[date_text_size], double day_count) {
   const char* const month_name = MonthAbbrev[date.month - 1];
   // "Jan 01, 2000": what "%s %2.2d, %d" gives, without the cost of parsing
   // the format for every date of the listing (the printer writes some eighty
-  // a chart).
-  if (day < 0 || day > 99) {
-    std::snprintf(area, sizeof area, "%s %2.2d, %d", month_name, day, year);
-    return;
-  }
+  // a chart). The calendar's days run from 1 to 31: two digits.
   char* out = area;
   for (const char* name = month_name; *name != '\0'; ++name) *out++ = *name;
   *out++ = ' ';

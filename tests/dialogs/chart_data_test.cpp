@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "app/utf8_text.h"
 #include "dialogs/chart_data_entries.h"
 #include "dialogs/place_fill.h"
 #include "places/place_lookup.h"
@@ -98,6 +99,23 @@ TEST(ChartData, FindFillsThePlace) {
     if (fill.zone_fill == PlaceFill::zone_kept) filled += fill.message;
     EXPECT_NE(filled.find(c.filled), std::string::npos) << filled;
   }
+}
+
+// A text is cut at a whole character whatever the room: a character that
+// would be split is left out whole, and malformed bytes are cut where they
+// are.
+TEST(WholeCharacters, CutAtAWholeCharacter) {
+  const struct {
+    const char* text;
+    std::size_t room;
+    std::size_t kept;
+  } rows[] = {
+      {"\xC3\xA9", 1, 0},     {"a\xC3\xA9", 2, 1},        {"\xE2\x82\xAC", 2, 0},
+      {"\xE2\x82\xAC", 3, 3}, {"\xF0\x9F\x98\x80", 3, 0}, {"\x80\x80\x80\x80x", 2, 2},
+      {"abc", 5, 3},
+  };
+  for (const auto& row : rows)
+    EXPECT_EQ(whole_characters_length(row.text, row.room), row.kept) << row.text;
 }
 
 }  // namespace

@@ -335,7 +335,8 @@ TEST_F(Windows, Transcript) {
     const char* day;
     const char* year;
     const char* time[2];
-    const char* press;  // in the list: "Enter" or "Cancel"
+    const char* press;            // in the list: "Enter" or "Cancel"
+    const char* atlas = nullptr;  // another atlas file than the build's
   } finds[] = {
       {"Varanasi", 6, "1", "1944", {"6", "0"}, nullptr},
       {"varanasi", 1, "1", "1850", {"12", "0"}, nullptr},
@@ -345,6 +346,7 @@ TEST_F(Windows, Transcript) {
       {"Toronto, ON, CA", 3, "14", "2021", {"2", "30"}, nullptr},
       {"Benares", 0, "", "", {"", ""}, nullptr},
       {"Xyzzyville", 1, "1", "2000", {"12", "0"}, nullptr},
+      {"Varanasi", 6, "1", "1944", {"6", "0"}, nullptr, "missing/places.tsv"},
   };
   for (const auto& find : finds) {
     main_menu_bar->picked(main_menu_bar->find_item("File/New"));
@@ -354,8 +356,11 @@ TEST_F(Windows, Transcript) {
     year_field->value(find.year);
     hour_field->value(find.time[0]);
     minute_field->value(find.time[1]);
-    transcript << "Find " << find.place << "\n";
+    transcript << "Find " << find.place << (find.atlas ? " without the atlas" : "")
+               << "\n";
+    if (find.atlas) setenv("VANTREL_ATLAS", find.atlas, 1);
     press(chart_data_window, "Find");
+    unsetenv("VANTREL_ATLAS");
     settle();
     if (find.press != nullptr) {
       ASSERT_NE(place_list_window, nullptr);
