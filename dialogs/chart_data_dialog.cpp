@@ -221,7 +221,6 @@ void chart_data_now() {
   write_int(year_field, chart.year);
   write_int(hour_field, chart.hour);
   write_int(minute_field, chart.minute);
-  chart_data_window->redraw();
 }
 
 void chart_data_cancel() { destroy_dialog(); }
@@ -251,5 +250,4 @@ void fill_chart_data_place(const AtlasPlace& place) {
   write_angle(fill.longitude, lon_degrees_field, lon_dir_choice, lon_minutes_field);
   write_angle(fill.latitude, lat_degrees_field, lat_dir_choice, lat_minutes_field);
   write_zone(fill);
-  chart_data_window->redraw();
 }

@@ -2,6 +2,7 @@
 
 #include <climits>
 #include <cstdlib>
+#include <span>
 
 #include "app/date_line.h"
 #include "app/utf8_text.h"
@@ -18,9 +19,12 @@ struct RangeCheck {
   const char* message;
 };
 
-const RangeCheck TimeAndPlaceChecks[] = {
+const RangeCheck TimeChecks[] = {
     {&ChartInput::hour, 0, 23, "Enter hour between\n0-23"},
     {&ChartInput::minute, 0, 59, "Enter minute between\n0-59"},
+};
+
+const RangeCheck PlaceChecks[] = {
     {&ChartInput::zone_hours, 0, 12, "Enter zone hour between\n0-12"},
     {&ChartInput::zone_minutes, 0, 59, "Enter zone minute between\n0-59"},
     {&ChartInput::lon_degrees, 0, 179, "Enter longitude degree\nbetween 0-179"},
@@ -28,6 +32,13 @@ const RangeCheck TimeAndPlaceChecks[] = {
     {&ChartInput::lat_degrees, 0, 89, "Enter latitude degree\nbetween 0-89"},
     {&ChartInput::lat_minutes, 0, 59, "Enter latitude minute\nbetween 0-59"},
 };
+const char* first_failed(const ChartInput& input, std::span<const RangeCheck> checks) {
+  for (const RangeCheck& check : checks) {
+    const std::int32_t value = input.*check.field;
+    if (value < check.low || value > check.high) return check.message;
+  }
+  return nullptr;
+}
 }  // namespace
 
 std::int32_t read_integer_field(const std::string& text) {
@@ -62,17 +73,19 @@ ChartInput read_chart_data(const ChartDataEntries& entries) {
   return input;
 }
 
-const char* accept_chart_input(ChartInput& input) {
+const char* check_moment(const ChartInput& input) {
   if (input.year < 1600 || input.year > 2400) return "Enter year between\n1600-2400.";
   if (input.day < 1 || input.day > 31) return "Enter day between\n1-31";
   if (input.day > days_in_month(input.year, input.month)) {
     return input.month == february ? "Invalid February date"
                                    : "There are only 30 days\nin this month";
   }
-  for (const RangeCheck& check : TimeAndPlaceChecks) {
-    const std::int32_t value = input.*check.field;
-    if (value < check.low || value > check.high) return check.message;
-  }
+  return first_failed(input, TimeChecks);
+}
+
+const char* accept_chart_input(ChartInput& input) {
+  if (const char* message = check_moment(input)) return message;
+  if (const char* message = first_failed(input, PlaceChecks)) return message;
   format_date_line(input);
   return nullptr;
 }

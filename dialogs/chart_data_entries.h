@@ -44,6 +44,10 @@ void store_text(char (&field)[32], const std::string& text);
 // nothing and leaves date_line empty.
 ChartInput read_chart_data(const ChartDataEntries& entries);
 
+// The message of the first check of the date and time that fails, or nullptr
+// when they name a moment the chart takes.
+const char* check_moment(const ChartInput& input);
+
 // The message of the first check that fails, or nullptr when all pass and the
 // inputs' date_line is formatted: the chart is then ready to compute.
 const char* accept_chart_input(ChartInput& input);

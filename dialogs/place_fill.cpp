@@ -1,6 +1,5 @@
 #include "dialogs/place_fill.h"
 
-#include "ephemeris/time_and_calendar.h"
 #include "places/query_text.h"
 #include "places/zone_offset.h"
 
@@ -12,15 +11,8 @@ bool read_moment(const ChartDataEntries& entries, ChartInput& chart) {
   if (entries.day.empty() || entries.year.empty() || entries.hour.empty() ||
       entries.minute.empty())
     return false;
-  chart.month = entries.month_index + 1;
-  chart.day = read_integer_field(entries.day);
-  chart.year = read_integer_field(entries.year);
-  chart.hour = read_integer_field(entries.hour);
-  chart.minute = read_integer_field(entries.minute);
-  return chart.year >= 1600 && chart.year <= 2400 && chart.month >= 1 &&
-         chart.month <= 12 && chart.day >= 1 &&
-         chart.day <= days_in_month(chart.year, chart.month) && chart.hour >= 0 &&
-         chart.hour <= 23 && chart.minute >= 0 && chart.minute <= 59;
+  chart = read_chart_data(entries);
+  return check_moment(chart) == nullptr;
 }
 
 SignedAngle chart_zone(const ZoneOffset& offset) {

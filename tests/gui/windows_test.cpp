@@ -373,6 +373,7 @@ TEST_F(Windows, Transcript) {
       settle();
     }
     note_place_fields();
+    if (&find == &finds[0]) screenshot(chart_data_window, "chart_data_found.png");
     name_field->value("Found");
     press(chart_data_window, "OK");
     note((std::string("Find ") + find.place + " and OK").c_str());
