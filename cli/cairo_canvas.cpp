@@ -56,17 +56,17 @@ cairo_status_t append_cairo_bytes(void* out, const unsigned char* data,
 // has them on Debian. The lines are not antialiased: the window's are not.
 cairo_status_t draw_cairo_chart(cairo_surface_t* surface, const Chart& chart,
                                 int chart_style, int scale) {
-  cairo_t* cairo = cairo_create(surface);
+  const CairoContext owned(cairo_create(surface), cairo_destroy);
+  cairo_t* cairo = owned.get();
   cairo_scale(cairo, scale, scale);
   cairo_set_source_rgb(cairo, 1, 1, 1);
   cairo_paint(cairo);
 
-  cairo_font_options_t* options = cairo_font_options_create();
-  cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
-  cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_SLIGHT);
-  cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_ON);
-  cairo_set_font_options(cairo, options);
-  cairo_font_options_destroy(options);
+  const CairoFontOptions options(cairo_font_options_create(), cairo_font_options_destroy);
+  cairo_font_options_set_antialias(options.get(), CAIRO_ANTIALIAS_GRAY);
+  cairo_font_options_set_hint_style(options.get(), CAIRO_HINT_STYLE_SLIGHT);
+  cairo_font_options_set_hint_metrics(options.get(), CAIRO_HINT_METRICS_ON);
+  cairo_set_font_options(cairo, options.get());
   cairo_select_font_face(cairo, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL,
                          CAIRO_FONT_WEIGHT_NORMAL);
   cairo_set_font_size(cairo, chart_font_size);
@@ -77,7 +77,5 @@ cairo_status_t draw_cairo_chart(cairo_surface_t* surface, const Chart& chart,
   cairo_set_source_rgb(cairo, 0, 0, 0);
   CairoCanvas canvas(cairo);
   draw_chart_blocks(canvas, chart, chart_style);
-  cairo_status_t status = cairo_status(cairo);
-  cairo_destroy(cairo);
-  return status;
+  return cairo_status(cairo);
 }

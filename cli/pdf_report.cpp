@@ -6,8 +6,10 @@
 #include "display/chart_geometry.h"
 
 const char* append_pdf_report(std::string& out, const ReportRequest& request) {
-  cairo_surface_t* surface = cairo_pdf_surface_create_for_stream(
-      append_cairo_bytes, &out, chart_width, chart_height);
+  const CairoSurface owned(cairo_pdf_surface_create_for_stream(append_cairo_bytes, &out,
+                                                               chart_width, chart_height),
+                           cairo_surface_destroy);
+  cairo_surface_t* surface = owned.get();
   // Cairo dates a PDF by the clock unless told otherwise; a date it cannot
   // read (here none) leaves the entry out.
   cairo_pdf_surface_set_metadata(surface, CAIRO_PDF_METADATA_CREATE_DATE, "");
@@ -16,6 +18,5 @@ const char* append_pdf_report(std::string& out, const ReportRequest& request) {
       draw_cairo_chart(surface, request.chart, request.chart_style, 1);
   cairo_surface_finish(surface);
   if (status == CAIRO_STATUS_SUCCESS) status = cairo_surface_status(surface);
-  cairo_surface_destroy(surface);
   return status == CAIRO_STATUS_SUCCESS ? nullptr : cairo_status_to_string(status);
 }
