@@ -23,26 +23,34 @@ double cosine_series_sum(const SeriesTerm* table, std::int32_t count, double tau
   return s;
 }
 
+namespace {
+// One coordinate's series in powers of tau; next_constant counts the
+// constants of the tables present so far.
+double coordinate_sum(double tau, const BodySeriesSet& set, int coordinate,
+                      int& next_constant) {
+  double sum = 0.0;
+  double p = 1.0;
+  for (int k = 0; k < 3; ++k) {
+    if (k != 0) p = p * tau;
+    const SeriesTable& table = set.tables[coordinate * 3 + k];
+    double term = 0.0;
+    if (table.rows != nullptr) {
+      term = (cosine_series_sum(table.rows, table.count, tau) +
+              set.constants[next_constant]) *
+             p;
+      ++next_constant;
+    }
+    sum = sum + term;
+  }
+  return sum;
+}
+}  // namespace
+
 HeliocentricCoordinates heliocentric_coordinates(double t, const BodySeriesSet& set) {
   const double tau = t / 10.0;
-  double sums[3];
   int next_constant = 0;
-  for (int coordinate = 0; coordinate < 3; ++coordinate) {
-    double sum = 0.0;
-    double p = 1.0;
-    for (int k = 0; k < 3; ++k) {
-      if (k != 0) p = p * tau;
-      const SeriesTable& table = set.tables[coordinate * 3 + k];
-      double term = 0.0;
-      if (table.rows != nullptr) {
-        term = (cosine_series_sum(table.rows, table.count, tau) +
-                set.constants[next_constant]) *
-               p;
-        ++next_constant;
-      }
-      sum = sum + term;
-    }
-    sums[coordinate] = sum;
-  }
-  return {sums[0], sums[1], sums[2]};
+  // A braced list is evaluated in order: L, B and R take their constants in turn.
+  return {coordinate_sum(tau, set, 0, next_constant),
+          coordinate_sum(tau, set, 1, next_constant),
+          coordinate_sum(tau, set, 2, next_constant)};
 }
