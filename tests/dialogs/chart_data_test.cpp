@@ -70,8 +70,13 @@ TEST(ChartData, FindFillsThePlace) {
        {"1", "30", "1944", "6:0"},
        "25N19 The zone of Varanasi needs\na valid"},
       {"Varanasi", {"5", "1", "1944", ":"}, "25N19 The zone of Varanasi needs\na valid"},
+      {"Varanasi", {"5", "1", "1944", "6:"}, "25N19 The zone of Varanasi needs\na valid"},
+      {"Varanasi", {"5", "1", "1944", ":0"}, "25N19 The zone of Varanasi needs\na valid"},
+      {"Varanasi", {"5", "", "1944", "6:0"}, "25N19 The zone of Varanasi needs\na valid"},
       {"Varanasi", {"11", "31", "2400", "23:59"}, "Varanasi 83E01 25N19 -5:30"},
-      {"Varanasi", {"0", "1", "2401", "0:0"}, "25N19 The zone of Varanasi needs\na valid"},
+      {"Varanasi",
+       {"0", "1", "2401", "0:0"},
+       "25N19 The zone of Varanasi needs\na valid"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.place);
