@@ -1,5 +1,6 @@
 #include "dialogs/chart_data_entries.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
 #include <span>
@@ -43,9 +44,7 @@ const char* first_failed(const ChartInput& input, std::span<const RangeCheck> ch
 
 std::int32_t read_integer_field(const std::string& text) {
   const long value = std::strtol(text.c_str(), nullptr, 10);
-  if (value < INT_MIN) return INT_MIN;
-  if (value > INT_MAX) return INT_MAX;
-  return static_cast<std::int32_t>(value);
+  return static_cast<std::int32_t>(std::clamp<long>(value, INT_MIN, INT_MAX));
 }
 
 void store_text(char (&field)[32], const std::string& text) {
