@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -43,6 +44,29 @@ TEST(Ephemeris, MeeusExamples) {
   const HeliocentricCoordinates earth =
       heliocentric_coordinates(t_of(2448908.5), EarthSeries);
   EXPECT_NEAR(normalize_degrees(earth.l * radians_to_degrees), 19.907372, 1e-4);  // 25.b
+}
+
+// The calendar against the C++ library's own, day by day from 1600 to 2400:
+// the date of each day number, the day number of each date and the length of
+// each month.
+TEST(Calendar, AgreesWithTheStandardLibrary) {
+  using namespace std::chrono;
+  constexpr int julian_day_of_1970 = 2440588;
+  for (sys_days day = sys_days(1600y / January / 1);
+       day <= sys_days(2400y / December / 31); day += days(1)) {
+    const year_month_day date(day);
+    const int y = int(date.year());
+    const int m = int(unsigned(date.month()));
+    const int d = int(unsigned(date.day()));
+    const int number = julian_day_of_1970 + int(day.time_since_epoch().count());
+    const CivilDate civil = civil_date_of(number + 0.25);
+    ASSERT_EQ(civil.year * 10000 + civil.month * 100 + civil.day, y * 10000 + m * 100 + d)
+        << number;
+    ASSERT_EQ(julian_day_number(m, d, y), number) << y << "-" << m << "-" << d;
+    if (d != 1) continue;
+    const year_month_day_last last(date.year(), month_day_last(date.month()));
+    ASSERT_EQ(days_in_month(y, m), int(unsigned(last.day()))) << y << "-" << m;
+  }
 }
 
 // The longitudes and daily motions of the nine bodies from 1600 to 2400 to

@@ -31,7 +31,8 @@ const std::string delhi =
 // number past the int range overflowed, and so did the calendar for a day or
 // year past about 490000; a short line's missing columns were read from
 // memory; a zone of INT_MAX hours lost its whole part; control characters
-// were written into the line (a newline split it).
+// were written into the line (a newline split it). Before a number, the
+// blanks atoi skips (tab to carriage return) are blanks.
 TEST(ChartLine, HandEditedLines) {
   std::istringstream lines(read_file(VANTREL_SOURCE_DIR "/tests/golden/chart_lines.vnt"));
   std::string out;
