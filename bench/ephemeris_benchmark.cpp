@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/chart_names.h"
+#include "base/chart_names.h"
 #include "bench/median_reporter.h"
 #include "ephemeris/body_positions.h"
 #include "ephemeris/lunar_tables.h"

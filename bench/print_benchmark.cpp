@@ -9,9 +9,9 @@
 
 #include "bench/median_reporter.h"
 #include "chart/chart.h"
+#include "chart_file/chart_line.h"
+#include "chart_file/chart_rows.h"
 #include "cli/print_command.h"
-#include "storage/chart_line.h"
-#include "storage/chart_rows.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "app/chart_input.h"
-#include "app/chart_names.h"
+#include "base/chart_input.h"
+#include "base/chart_names.h"
 #include "chart/vimshottari.h"
 
 // What a chart shows of one body beyond its position, derived once.

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "app/chart_names.h"
+#include "base/chart_names.h"
 
 int sign_of(int p) { return p / 1800; }
 

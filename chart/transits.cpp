@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/chart_names.h"
+#include "base/chart_names.h"
 #include "chart/body_state.h"
 #include "chart/position_derivations.h"
 

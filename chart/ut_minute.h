@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/chart_input.h"
+#include "base/chart_input.h"
 
 // A whole minute of Universal Time: the Julian day number of its civil date
 // times 1440 plus its minute of the day.

@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "app/chart_names.h"
+#include "base/chart_names.h"
 #include "chart/position_derivations.h"
 #include "ephemeris/time_and_calendar.h"
 

@@ -4,10 +4,10 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "app/utf8_text.h"
-#include "display/chart_blocks.h"
-#include "display/chart_canvas.h"
-#include "display/chart_geometry.h"
+#include "base/utf8_text.h"
+#include "drawing/chart_blocks.h"
+#include "drawing/chart_canvas.h"
+#include "drawing/chart_geometry.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include "chart/sade_sati.h"
 #include "chart/vimshottari.h"
 #include "cli/offset_basis.h"
-#include "display/dasha_block.h"
-#include "display/header_block.h"
+#include "drawing/dasha_block.h"
+#include "drawing/header_block.h"
 
 namespace {
 

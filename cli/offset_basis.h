@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/signed_angle.h"
+#include "base/signed_angle.h"
 #include "places/zone_offset.h"
 
 // Where a chart's offset from Universal Time came from, said under the chart

@@ -3,7 +3,7 @@
 #include <cairo-pdf.h>
 
 #include "cli/cairo_canvas.h"
-#include "display/chart_geometry.h"
+#include "drawing/chart_geometry.h"
 
 const char* append_pdf_report(std::string& out, const ReportRequest& request) {
   const CairoSurface owned(cairo_pdf_surface_create_for_stream(append_cairo_bytes, &out,

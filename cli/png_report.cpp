@@ -1,7 +1,7 @@
 #include "cli/png_report.h"
 
 #include "cli/cairo_canvas.h"
-#include "display/chart_geometry.h"
+#include "drawing/chart_geometry.h"
 
 const char* append_png_report(std::string& out, const ReportRequest& request) {
   const int scale = request.scale;

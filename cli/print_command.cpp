@@ -9,19 +9,19 @@
 #include <optional>
 #include <string>
 
-#include "app/version.h"
+#include "base/version.h"
 #include "chart/chart.h"
 #include "chart/transits.h"
+#include "chart_file/chart_line.h"
+#include "chart_file/chart_rows.h"
+#include "chart_file/chart_save.h"
 #include "cli/birth_data.h"
 #include "cli/find_places.h"
 #include "cli/print_options.h"
 #include "cli/print_output.h"
 #include "cli/transit_report.h"
-#include "dialogs/chart_data_entries.h"
+#include "entry/chart_data_entries.h"
 #include "ephemeris/time_and_calendar.h"
-#include "storage/chart_line.h"
-#include "storage/chart_rows.h"
-#include "storage/chart_save.h"
 
 namespace {
 

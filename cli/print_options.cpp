@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-#include "dialogs/chart_data_entries.h"
+#include "entry/chart_data_entries.h"
 #include "ephemeris/time_and_calendar.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/chart_input.h"
+#include "base/chart_input.h"
 #include "cli/output_formats.h"
 #include "places/zone_offset.h"
 

@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "app/utf8_text.h"
-#include "display/chart_blocks.h"
-#include "display/chart_geometry.h"
+#include "base/utf8_text.h"
+#include "drawing/chart_blocks.h"
+#include "drawing/chart_geometry.h"
 
 namespace {
 

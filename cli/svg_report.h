@@ -3,7 +3,7 @@
 #include <string>
 
 #include "cli/report.h"
-#include "display/chart_canvas.h"
+#include "drawing/chart_canvas.h"
 
 // Draws into SVG elements in the widget's own pixels. Lines keep their
 // integer end points; texts take their baseline point as x and y.

@@ -4,16 +4,16 @@
 #include <cstring>
 #include <iterator>
 
-#include "app/utf8_text.h"
+#include "base/utf8_text.h"
 #include "chart/position_derivations.h"
 #include "chart/sade_sati.h"
 #include "chart/vimshottari.h"
+#include "chart_file/chart_line.h"
 #include "cli/offset_basis.h"
-#include "display/body_label.h"
-#include "display/dasha_block.h"
-#include "display/header_block.h"
-#include "display/south_chart.h"
-#include "storage/chart_line.h"
+#include "drawing/body_label.h"
+#include "drawing/dasha_block.h"
+#include "drawing/header_block.h"
+#include "drawing/south_chart.h"
 
 namespace {
 

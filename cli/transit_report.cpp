@@ -2,7 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "app/chart_names.h"
+#include "base/chart_names.h"
 
 namespace {
 

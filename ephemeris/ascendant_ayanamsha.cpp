@@ -1,4 +1,5 @@
 #include "ephemeris/ascendant_ayanamsha.h"
+#include "base/units.h"
 
 #include <cmath>
 
@@ -17,6 +18,6 @@ double ascendant(double t, double ut_hours, double longitude, double latitude) {
 }
 
 double ayanamsha(double t) {
-  const double value = ((t * 1.11 + 5029.0) * t + 85886.0) / 3600.0;
+  const double value = ((t * 1.11 + 5029.0) * t + 85886.0) / arc_seconds_per_degree;
   return -value;
 }

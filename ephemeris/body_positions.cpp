@@ -1,4 +1,5 @@
 #include "ephemeris/body_positions.h"
+#include "base/units.h"
 
 #include <cmath>
 
@@ -52,16 +53,16 @@ double longitude_of(int body, double t, const MomentBasis& basis, double rahu) {
       // The nodes stay on the mean equinox.
       return rahu;
     default:
-      return std::fmod(rahu + 180.0, 360.0);
+      return wrap_degrees(rahu + 180.0);
   }
 }
 
 // The short way round, so a body crossing 0 keeps the sign of its motion.
 double motion_per_day(double now, double hour_before) {
   double d = now - hour_before;
-  if (d > 180.0) d = d - 360.0;
-  if (d < -180.0) d = d + 360.0;
-  return d * 24.0;
+  if (d > 180.0) d = d - degrees_per_circle;
+  if (d < -180.0) d = d + degrees_per_circle;
+  return d * hours_per_day;
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/chart_names.h"
+#include "base/chart_names.h"
 
 // Fill slots 1 to 9 (Sun to Ketu, BodyIndex order) with tropical longitudes
 // in degrees for the moment t; slot 0 is left alone.

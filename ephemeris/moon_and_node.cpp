@@ -1,4 +1,5 @@
 #include "ephemeris/moon_and_node.h"
+#include "base/units.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -62,10 +63,7 @@ double moon_longitude(double t) {
         0.001926 * std::sin((mean_longitude - f) * degrees_to_radians) +
         0.000318 * std::sin(a2 * degrees_to_radians);
 
-  double lambda = mean_longitude + sum;
-  lambda = std::fmod(lambda, 360.0);
-  if (lambda < 0.0) lambda = lambda + 360.0;
-  return lambda;
+  return wrap_degrees(mean_longitude + sum);
 }
 
 double lunar_node(double t) {
@@ -89,8 +87,5 @@ double lunar_node(double t) {
              0.38 * std::sin((t * 35999.1 + 357.5) * degrees_to_radians) * t;
   p = p * radians_to_degrees * 1e-5;
 
-  double node = (s + p) + omega;
-  node = std::fmod(node, 360.0);
-  if (node < 0.0) node = node + 360.0;
-  return node;
+  return wrap_degrees((s + p) + omega);
 }

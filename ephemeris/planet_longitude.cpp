@@ -1,4 +1,5 @@
 #include "ephemeris/planet_longitude.h"
+#include "base/units.h"
 
 #include <cmath>
 
@@ -23,7 +24,7 @@ double sun_longitude(double t, const HeliocentricCoordinates& earth, double delt
   if (l < 0.0) l = l + two_pi;
   const double aberration = aberration_in_longitude(SunAberration, t);
   const double lambda = l + (aberration + delta_psi);
-  return std::fmod(lambda * radians_to_degrees + 180.0, 360.0);
+  return wrap_degrees(lambda * radians_to_degrees + 180.0);
 }
 
 double planet_longitude(double t, const BodySeriesSet& planet_set,
@@ -34,5 +35,5 @@ double planet_longitude(double t, const BodySeriesSet& planet_set,
   const double aberration = aberration_in_longitude(planet_aberration, t);
   lambda = lambda + aberration + delta_psi;
   // No added turn: the chart reduces again after the ayanamsha.
-  return std::fmod(lambda * radians_to_degrees, 360.0);
+  return std::fmod(lambda * radians_to_degrees, degrees_per_circle);
 }

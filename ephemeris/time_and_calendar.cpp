@@ -1,4 +1,5 @@
 #include "ephemeris/time_and_calendar.h"
+#include "base/units.h"
 
 #include <cmath>
 #include <cstdint>
@@ -52,9 +53,7 @@ double local_sidereal_angle(double t, double ut_hours, double longitude) {
   // The hours enter with factor 1: T already carries the time of day and
   // 2400.0513 * T the sidereal excess.
   double s = (t * 2400.0513 + 246.697374558 + ut_hours) * 15.0 - longitude;
-  s = std::fmod(s, 360.0);
-  if (s < 0.0) s = s + 360.0;
-  return s;
+  return wrap_degrees(s);
 }
 
 double mean_obliquity(double t) {
@@ -67,10 +66,4 @@ double nutation_in_longitude(double t) {
   const double a1 = (2.18 - u * 3375.7) + (u * 0.36) * u;
   const double a2 = (u * 125666.39 + 3.51) + (u * 0.1) * u;
   return (std::sin(a1) * -834.0 - std::sin(a2) * 64.0) * 1e-7;
-}
-
-double normalize_degrees(double x) {
-  double value = std::fmod(x, 360.0);
-  if (value < 0.0) value = value + 360.0;
-  return value;
 }

@@ -33,6 +33,3 @@ double local_sidereal_angle(double t, double ut_hours, double longitude);
 // Radians.
 double mean_obliquity(double t);
 double nutation_in_longitude(double t);
-
-// fmod into one turn, plus one turn when negative.
-double normalize_degrees(double x);

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/signed_angle.h"
+#include "base/signed_angle.h"
 
 // One place of the offline atlas (share/atlas/places.tsv, from GeoNames).
 struct AtlasPlace {

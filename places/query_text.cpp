@@ -1,6 +1,6 @@
 #include "places/query_text.h"
 
-#include "app/utf8_text.h"
+#include "base/utf8_text.h"
 
 namespace {
 constexpr std::size_t quoted_bytes = 40;

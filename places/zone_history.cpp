@@ -1,4 +1,5 @@
 #include "places/zone_history.h"
+#include "base/units.h"
 
 #include <date/date.h>
 
@@ -13,7 +14,7 @@ constexpr long long end_of_time = std::numeric_limits<long long>::max();
 constexpr long long beginning_of_time = std::numeric_limits<long long>::min();
 // Offsets stay within a day either side, so the periods that a local time
 // may fall in begin no earlier than a day and a half before it.
-constexpr long long widest_offset = 26LL * 3600;
+constexpr long long widest_offset = 26 * seconds_per_hour;
 
 // Reads the file's big-endian fields in order, never past its end.
 struct TzifBytes {

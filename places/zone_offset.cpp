@@ -1,4 +1,5 @@
 #include "places/zone_offset.h"
+#include "base/units.h"
 
 #include <date/date.h>
 
@@ -12,12 +13,11 @@
 namespace {
 
 constexpr long largest_chart_offset = 12 * 60 + 59;  // minutes: zone hours 0 to 12
-constexpr long seconds_per_day = 86400;
 
 long long local_seconds_of(const ChartInput& chart) {
   const date::sys_days day{date::year{chart.year} / chart.month / chart.day};
   return static_cast<long long>(day.time_since_epoch().count()) * seconds_per_day +
-         chart.hour * 3600LL + chart.minute * 60LL;
+         chart.hour * seconds_per_hour + chart.minute * seconds_per_minute;
 }
 
 std::string local_text(const ChartInput& chart) {
@@ -32,7 +32,8 @@ std::string clock_text(long long universal, long offset) {
   const long long local = universal + offset;
   const long long of_day = (local % seconds_per_day + seconds_per_day) % seconds_per_day;
   char text[16];
-  std::snprintf(text, sizeof text, "%02lld:%02lld", of_day / 3600, of_day / 60 % 60);
+  std::snprintf(text, sizeof text, "%02lld:%02lld", of_day / seconds_per_hour,
+                of_day / seconds_per_minute % minutes_per_hour);
   return text;
 }
 
@@ -145,7 +146,8 @@ std::string seconds_offset_text(long seconds) {
   if (size % 60 == 0) return utc_offset_text(static_cast<int>(seconds / 60));
   char text[32];
   std::snprintf(text, sizeof text, "%c%02ld:%02ld:%02ld", seconds < 0 ? '-' : '+',
-                size / 3600, size / 60 % 60, size % 60);
+                size / seconds_per_hour, size / seconds_per_minute % minutes_per_hour,
+                size % seconds_per_minute);
   return text;
 }
 

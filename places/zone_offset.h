@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/chart_input.h"
+#include "base/chart_input.h"
 #include "places/zone_history.h"
 
 // Which of the two offsets a local time that happened twice takes.

@@ -1,4 +1,5 @@
 #include "places/zone_rule.h"
+#include "base/units.h"
 
 #include <date/date.h>
 
@@ -6,10 +7,10 @@
 
 namespace {
 
-constexpr long seconds_per_hour = 3600;
 constexpr long largest_rule_hours = 167;  // RFC 8536 3.3.1
 constexpr long largest_offset_hours = 24;
-constexpr long summer_hour = 3600;  // summer time one hour ahead when not written
+constexpr long summer_hour =
+    seconds_per_hour;  // summer time one hour ahead when not written
 
 // Reads text as the rule's grammar goes, one part at a time.
 struct RuleText {
@@ -56,7 +57,7 @@ bool read_signed_time(RuleText& in, long largest_hours, long& seconds) {
   if (!read_number(in, 0, largest_hours, hours)) return false;
   if (in.take(':') && !read_number(in, 0, 59, minutes)) return false;
   if (in.take(':') && !read_number(in, 0, 59, rest)) return false;
-  seconds = hours * seconds_per_hour + minutes * 60 + rest;
+  seconds = hours * seconds_per_hour + minutes * seconds_per_minute + rest;
   if (negative) seconds = -seconds;
   return true;
 }
@@ -122,6 +123,7 @@ long long rule_day_local_seconds(const RuleDay& day, int year) {
   } else {
     date_of_day += days{day.number};
   }
-  return static_cast<long long>(date_of_day.time_since_epoch().count()) * 86400 +
+  return static_cast<long long>(date_of_day.time_since_epoch().count()) *
+             seconds_per_day +
          day.seconds;
 }

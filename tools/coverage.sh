@@ -22,7 +22,7 @@ find "$build" -name '*.gcda' -delete
 # code and the tests stay out of the figure.
 mkdir -p "$build/coverage"
 gcovr --root "$root" --object-directory "$build" \
-  --filter "$root/(app|chart|cli|dialogs|display|ephemeris|places|storage)/" \
+  --filter "$root/(base|ephemeris|chart|places|chart_file|drawing|entry|cli)/" \
   --html-details "$build/coverage/index.html" --print-summary \
   --fail-under-line "$minimum" \
-  "$build"/CMakeFiles/vantrel_{state,ephemeris,chart,display,storage,places,dialogs,cli}.dir
+  "$build"/CMakeFiles/vantrel_{base,ephemeris,chart,places,chart_file,drawing,entry,cli}.dir

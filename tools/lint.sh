@@ -11,7 +11,7 @@ cd "$root"
 # Only the compile commands are needed: configuring is enough.
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF -DVANTREL_BENCHMARKS=OFF >/dev/null
 
-sources='/(app|chart|cli|dialogs|display|ephemeris|places|storage)/[^/]*\.cpp$'
+sources='/(base|ephemeris|chart|places|chart_file|drawing|entry|cli|gui)/[^/]*\.cpp$'
 python3 - "$build" "$root" "$sources" <<'PY'
 import json, re, sys
 build, root, sources = sys.argv[1:]

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "app/chart_input.h"
-#include "storage/chart_line.h"
-#include "storage/chart_rows.h"
-#include "support/test_support.h"
+#include "base/chart_input.h"
+#include "chart_file/chart_line.h"
+#include "chart_file/chart_rows.h"
+#include "support/print_run.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "display/chart_geometry.h"
-#include "support/test_support.h"
+#include "drawing/chart_geometry.h"
+#include "support/print_run.h"
 
 namespace {
 

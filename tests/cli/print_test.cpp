@@ -16,7 +16,7 @@
 #include "cli/print_options.h"
 #include "cli/print_output.h"
 #include "cli/svg_report.h"
-#include "support/test_support.h"
+#include "support/print_run.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "support/test_support.h"
+#include "support/print_run.h"
 
 namespace {
 

@@ -8,7 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "app/chart_names.h"
+#include "base/chart_names.h"
+#include "base/units.h"
 #include "ephemeris/body_positions.h"
 #include "ephemeris/moon_and_node.h"
 #include "ephemeris/planet_series.h"
@@ -38,12 +39,12 @@ TEST(Ephemeris, MeeusExamples) {
   EXPECT_NEAR(moon_longitude(t_of(2448724.5)), 133.162655, 1e-3);  // 47.a
   const HeliocentricCoordinates venus =
       heliocentric_coordinates(t_of(2448976.5), VenusSeries);
-  EXPECT_NEAR(normalize_degrees(venus.l * radians_to_degrees), 26.11428, 5e-4);  // 32.a
+  EXPECT_NEAR(wrap_degrees(venus.l * radians_to_degrees), 26.11428, 5e-4);  // 32.a
   EXPECT_NEAR(venus.b * radians_to_degrees, -2.62070, 5e-4);
   EXPECT_NEAR(venus.r, 0.724603, 1e-5);
   const HeliocentricCoordinates earth =
       heliocentric_coordinates(t_of(2448908.5), EarthSeries);
-  EXPECT_NEAR(normalize_degrees(earth.l * radians_to_degrees), 19.907372, 1e-4);  // 25.b
+  EXPECT_NEAR(wrap_degrees(earth.l * radians_to_degrees), 19.907372, 1e-4);  // 25.b
 }
 
 // The calendar against the C++ library's own, day by day from 1600 to 2400:

@@ -11,7 +11,7 @@
 #include <cstring>
 #include <string>
 
-#include "dialogs/chart_data_entries.h"
+#include "entry/chart_data_entries.h"
 #include "ephemeris/time_and_calendar.h"
 #include "fuzz/fuzz_checks.h"
 

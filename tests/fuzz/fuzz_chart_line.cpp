@@ -6,8 +6,8 @@
 #include <cstring>
 #include <string>
 
+#include "chart_file/chart_line.h"
 #include "fuzz/fuzz_checks.h"
-#include "storage/chart_line.h"
 
 namespace {
 

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "chart_file/chart_line.h"
+#include "chart_file/chart_rows.h"
 #include "fuzz/fuzz_checks.h"
-#include "storage/chart_line.h"
-#include "storage/chart_rows.h"
 
 namespace {
 

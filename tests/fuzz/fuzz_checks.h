@@ -9,8 +9,8 @@
 #include <cstring>
 
 #include "chart/chart.h"
-#include "display/chart_blocks.h"
-#include "display/chart_canvas.h"
+#include "drawing/chart_blocks.h"
+#include "drawing/chart_canvas.h"
 
 inline void fuzz_require(bool holds, const char* what) {
   if (holds) return;

@@ -18,16 +18,16 @@
 #include <sstream>
 #include <typeinfo>
 
-#include "app/chart_state.h"
-#include "app/local_clock.h"
-#include "app/main_window.h"
-#include "app/message_boxes.h"
+#include "chart_file/chart_line.h"
 #include "cli/text_report.h"
-#include "dialogs/chart_data_dialog.h"
-#include "dialogs/place_list.h"
-#include "display/draw_chart.h"
-#include "storage/chart_file_commands.h"
-#include "storage/chart_line.h"
+#include "gui/chart_data_dialog.h"
+#include "gui/chart_file_commands.h"
+#include "gui/chart_state.h"
+#include "gui/draw_chart.h"
+#include "gui/local_clock.h"
+#include "gui/main_window.h"
+#include "gui/message_boxes.h"
+#include "gui/place_list.h"
 #include "support/test_support.h"
 
 namespace {

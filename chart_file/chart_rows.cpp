@@ -1,0 +1,96 @@
+#include "chart_file/chart_rows.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+constexpr int row_capacity = 1024;
+constexpr char byte_order_mark[] = "\xEF\xBB\xBF";
+constexpr std::size_t byte_order_mark_size = sizeof byte_order_mark - 1;
+
+// The file as a stream only when it is a regular file: a FIFO, a device such
+// as /dev/full or a folder would hang the reader, never end or read as empty.
+ChartReadResult open_regular_file(const char* filename, std::FILE*& file) {
+  const int fd = open(filename, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return chart_read_file_unreadable;
+  struct stat info;
+  const bool examined = fstat(fd, &info) == 0;
+  const bool regular = examined && S_ISREG(info.st_mode);
+  if (regular && (file = fdopen(fd, "r")) != nullptr) return chart_read_ok;
+  close(fd);
+  return examined && !regular ? chart_read_not_regular_file : chart_read_file_unreadable;
+}
+
+}  // namespace
+
+ChartReadResult read_chart_rows(const char* filename, const ChartRowTaker& take) {
+  std::FILE* file = nullptr;
+  if (const ChartReadResult opened = open_regular_file(filename, file);
+      opened != chart_read_ok) {
+    return opened;
+  }
+  const ChartReadResult result = read_chart_stream(file, take);
+  std::fclose(file);
+  return result;
+}
+
+ChartReadResult read_chart_stream(std::FILE* file, const ChartRowTaker& take) {
+  char row[row_capacity];
+  int length = 0;
+  std::size_t number = 0;
+  bool any_line = false;
+  bool taking = true;
+  auto end_row = [&] {
+    if (length > 0) {
+      row[length] = '\0';
+      any_line = true;
+      taking = take(number, row);
+    }
+    ++number;
+    length = 0;
+  };
+
+  char block[16384];
+  bool first_block = true;
+  std::size_t count = 0;
+  do {
+    count = std::fread(block, 1, sizeof block, file);
+    std::size_t i = 0;
+    if (first_block && count >= byte_order_mark_size &&
+        std::memcmp(block, byte_order_mark, byte_order_mark_size) == 0) {
+      i = byte_order_mark_size;
+    }
+    first_block = false;
+    for (; i < count && taking; ++i) {
+      const char c = block[i];
+      if (c == '\n' || c == '\0' || length == row_capacity - 1) {
+        if (c == '\n' && length > 0 && row[length - 1] == '\r') --length;
+        end_row();
+        continue;
+      }
+      row[length++] = c;
+    }
+  } while (count == sizeof block && taking);
+  if (taking) end_row();
+
+  if (taking && std::ferror(file) != 0) return chart_read_file_unreadable;
+  return any_line ? chart_read_ok : chart_read_no_chart;
+}
+
+ChartReadResult load_chart_row(const char* filename, int index, ChartInput& chart) {
+  ChartReadResult result = chart_read_no_line;
+  int seen = 0;
+  const ChartReadResult file_result =
+      read_chart_rows(filename, [&](std::size_t, const char* text) {
+        if (seen++ < index) return true;
+        if (index >= 0) result = read_chart_line(text, chart);
+        return false;
+      });
+  return file_result == chart_read_ok || file_result == chart_read_no_chart ? result
+                                                                            : file_result;
+}

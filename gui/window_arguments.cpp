@@ -1,0 +1,33 @@
+#include "gui/window_arguments.h"
+
+#include <string_view>
+
+#include "base/version.h"
+
+WindowRequest window_request(int argc, const char* const* argv) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view argument = argv[i];
+    if (argument == "--help" || argument == "-h") return WindowRequest::help;
+    if (argument == "--version" || argument == "-V") return WindowRequest::version;
+  }
+  return WindowRequest::open_window;
+}
+
+std::string window_answer(WindowRequest request, const char* toolkit_switches) {
+  if (request == WindowRequest::version)
+    return std::string("vantrel ") + program_version + "\n";
+  std::string text =
+      "usage: vantrel [-h | --help | -V | --version] [toolkit options]\n"
+      "\n"
+      "Opens the Vantrel window on the chart of the present moment. File > New\n"
+      "and Edit enter a chart; File > Open and Save use charts.vnt in the\n"
+      "working folder. vantrel-print prints the same charts without a display.\n"
+      "\n"
+      "  -h, --help     this text\n"
+      "  -V, --version  the program's version\n"
+      "\n"
+      "Toolkit options (FLTK; the part in [] may be left out):\n";
+  text += toolkit_switches;
+  if (text.back() != '\n') text += '\n';
+  return text;
+}
