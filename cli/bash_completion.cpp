@@ -3,6 +3,7 @@
 #include <utility>
 #include <vector>
 
+#include "cli/print_help.h"
 #include "cli/print_options.h"
 
 namespace {

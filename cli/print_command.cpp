@@ -17,6 +17,7 @@
 #include "chart_file/chart_save.h"
 #include "cli/birth_data.h"
 #include "cli/find_places.h"
+#include "cli/print_help.h"
 #include "cli/print_options.h"
 #include "cli/print_output.h"
 #include "cli/transit_report.h"

@@ -1,157 +1,14 @@
 #include "cli/print_options.h"
 
 #include <getopt.h>
-#include <strings.h>
 
-#include <algorithm>
-#include <charconv>
 #include <cstring>
 #include <iterator>
-#include <sstream>
-#include <tuple>
-#include <utility>
 #include <vector>
 
+#include "cli/option_checks.h"
+#include "cli/option_values.h"
 #include "entry/chart_data_entries.h"
-#include "ephemeris/time_and_calendar.h"
-
-namespace {
-
-// Whole decimal digits from text, at most nine so that the value fits an int;
-// text moves past them.
-bool take_digits(const char*& text, int& value) {
-  int count = 0;
-  value = 0;
-  while (*text >= '0' && *text <= '9') {
-    if (++count > 9) return false;
-    value = value * 10 + (*text - '0');
-    ++text;
-  }
-  return count > 0;
-}
-
-bool take_char(const char*& text, char wanted) {
-  if (*text != wanted) return false;
-  ++text;
-  return true;
-}
-
-bool parse_date(const char* text, int& year, int& month, int& day) {
-  if (!take_digits(text, year) || !take_char(text, '-') || !take_digits(text, month) ||
-      !take_char(text, '-') || !take_digits(text, day) || *text != '\0') {
-    return false;
-  }
-  // The dialog picks the month from a list, so no month check exists there.
-  return month >= 1 && month <= 12;
-}
-
-// A day that the calendar has, for dates the dialog's checks do not see.
-bool is_calendar_day(int year, int month, int day) {
-  return day >= 1 && day <= days_in_month(year, month);
-}
-
-// The years the ephemeris covers, and those a dasha listing of a chart of
-// those years reaches (120 years past its last).
-constexpr int first_ephemeris_year = 1600;
-constexpr int last_ephemeris_year = 2400;
-constexpr int last_listing_year = 2520;
-
-// A calendar date from 1600 to the last year; later ones would leave the
-// ephemeris or the day count's integers.
-bool parse_listing_date(const char* text, int& year, int& month, int& day,
-                        int last_year) {
-  return parse_date(text, year, month, day) && year >= first_ephemeris_year &&
-         year <= last_year && is_calendar_day(year, month, day);
-}
-
-bool parse_clock(const char* text, int& hours, int& minutes) {
-  return take_digits(text, hours) && take_char(text, ':') && take_digits(text, minutes) &&
-         *text == '\0';
-}
-
-// Local time minus Universal Time, east positive as usually written, into
-// the chart's zone, where ahead of Universal Time is "-"; a zero offset is
-// "+". H:MM with or without a sign ("+05:30", "5:30"), or with a sign H, HH
-// or HHMM ("+5", "+05", "+0530"); each may follow "UTC" ("UTC+5:30",
-// "UTC-3"), which then needs the sign.
-bool parse_utc_offset(const char* text, ChartInput& chart) {
-  const bool after_utc = strncasecmp(text, "UTC", 3) == 0;
-  if (after_utc) text += 3;
-  const bool has_sign = *text == '+' || *text == '-';
-  const bool ahead = *text != '-';
-  if (has_sign)
-    ++text;
-  else if (after_utc)
-    return false;
-  SignedAngle zone;
-  const char* hours = text;
-  if (!take_digits(text, zone.whole)) return false;
-  if (take_char(text, ':')) {
-    if (!take_digits(text, zone.sixtieths) || *text != '\0') return false;
-  } else {
-    const auto digits = text - hours;
-    if (!has_sign || *text != '\0' || (digits > 2 && digits != 4)) return false;
-    if (digits == 4) {
-      zone.sixtieths = zone.whole % 100;
-      zone.whole /= 100;
-    }
-  }
-  zone.negative = ahead && (zone.whole != 0 || zone.sixtieths != 0);
-  set_zone(chart, zone);
-  return true;
-}
-
-// Degrees, a side letter (either case) and minutes, e.g. 077E13 or 28s38;
-// the second side is the chart's negative one.
-bool parse_angle(const char* text, char first_side, char second_side,
-                 SignedAngle& value) {
-  if (!take_digits(text, value.whole)) return false;
-  char side = *text;
-  if (side >= 'a' && side <= 'z') side = static_cast<char>(side - 'a' + 'A');
-  if (side != first_side && side != second_side) return false;
-  ++text;
-  if (!take_digits(text, value.sixtieths) || *text != '\0') return false;
-  value.negative = side == second_side;
-  return true;
-}
-
-// Signed decimal degrees as ISO 6709 writes them, north and east positive:
-// at most three whole digits and a fraction, e.g. -122.27 or 28.6.
-bool parse_decimal_degrees(const char* text, double& degrees) {
-  const char* const number = *text == '+' ? text + 1 : text;
-  const char* digits = *text == '+' || *text == '-' ? text + 1 : text;
-  const char* end = digits;
-  int whole = 0;
-  if (!take_digits(end, whole) || end - digits > 3) return false;
-  if (take_char(end, '.')) {
-    const char* const fraction = end;
-    while (*end >= '0' && *end <= '9') ++end;
-    if (end == fraction) return false;
-  }
-  return *end == '\0' && std::from_chars(number, end, degrees).ec == std::errc{};
-}
-
-// Both forms of a coordinate; decimal degrees to the nearest whole minute,
-// as the atlas's are. The chart's longitude is West positive.
-bool parse_coordinate(const char* text, bool longitude, SignedAngle& value) {
-  if (parse_angle(text, longitude ? 'W' : 'N', longitude ? 'E' : 'S', value)) return true;
-  double degrees = 0;
-  if (!parse_decimal_degrees(text, degrees)) return false;
-  value = nearest_minute_angle(longitude ? -degrees : degrees);
-  return true;
-}
-
-bool parse_whole_number(const char* text, int& value) {
-  return take_digits(text, value) && *text == '\0';
-}
-
-// A text option that an empty value would leave unset.
-bool take_text(const char* text, std::string& value) {
-  value = text;
-  return !value.empty();
-}
-
-}  // namespace
 
 // The order of the rows is that of the usage and the help.
 const PrintOption PrintOptionTable[] = {
@@ -356,255 +213,7 @@ const PrintOption PrintOptionTable[] = {
 
 const int print_option_count = static_cast<int>(std::size(PrintOptionTable));
 
-std::string option_choices(const PrintOption& option, const char* separator) {
-  if (option.kind == ValueKind::format) return format_names(separator, separator);
-  if (option.kind != ValueKind::choice) return "";
-  std::string words;
-  for (const char* c = option.value; *c != '\0'; ++c)
-    words += *c == '|' ? std::string(separator) : std::string(1, *c);
-  return words;
-}
-
 namespace {
-
-constexpr std::size_t text_width = 80;
-
-// Words appended to text, a new line (indented to column) before one that
-// would pass the width. The text's last line is the one written on.
-void append_wrapped(std::string& text, const std::vector<std::string>& words,
-                    std::size_t column) {
-  std::size_t line_start = text.rfind('\n') + 1;
-  for (const std::string& word : words) {
-    const std::size_t length = text.size() - line_start;
-    if (length > column && length + 1 + word.size() > text_width) {
-      text += '\n';
-      line_start = text.size();
-      text.append(column, ' ');
-    } else if (length > column) {
-      text += ' ';
-    }
-    text += word;
-  }
-}
-
-std::vector<std::string> words_of(const std::string& paragraph) {
-  std::vector<std::string> words;
-  std::istringstream in(paragraph);
-  for (std::string word; in >> word;) words.push_back(word);
-  return words;
-}
-
-std::string long_name(const PrintOption& option) {
-  return std::string("--") + option.name;
-}
-
-// An option of a usage line: "--date YYYY-MM-DD", "[--scale N]"; a choice
-// already spelled out above is "...".
-std::string usage_item(const PrintOption& option, bool choices_shown) {
-  std::string item = long_name(option);
-  if (option.kind != ValueKind::none) {
-    const std::string choices = option_choices(option, "|");
-    item += " " + (choices.empty() ? option.value : choices_shown ? "..." : choices);
-  }
-  return option.required ? item : "[" + item + "]";
-}
-
-}  // namespace
-
-std::string print_usage_text() {
-  const std::string program = "vantrel-print ";
-  const std::string indent = "       ";
-  struct Form {
-    OptionGroup groups[2];
-    int group_count;
-    std::vector<std::string> others;  // options of other groups it takes
-  };
-  const Form forms[] = {
-      {{OptionGroup::output, OptionGroup::chart}, 2, {}},
-      {{OptionGroup::output, OptionGroup::file}, 2, {}},
-      {{OptionGroup::transits}, 1, {"zone", "utc-offset", "format", "output"}},
-      {{OptionGroup::find}, 1, {}}};
-  std::string text;
-  for (const Form& form : forms) {
-    text += (text.empty() ? "usage: " : indent) + program;
-    const std::size_t column = indent.size() + program.size();
-    std::vector<std::string> items;
-    for (int g = 0; g < form.group_count; ++g)
-      for (const PrintOption& option : PrintOptionTable)
-        if (option.group == form.groups[g])
-          items.push_back(usage_item(option, &form != forms));
-    for (const PrintOption& option : PrintOptionTable)
-      if (std::find(form.others.begin(), form.others.end(), option.name) !=
-          form.others.end())
-        items.push_back(usage_item(option, true));
-    append_wrapped(text, items, column);
-    text += '\n';
-  }
-  text += indent + program;
-  const char* separator = "";
-  for (const PrintOption& option : PrintOptionTable) {
-    if (option.group != OptionGroup::info) continue;
-    text += separator + long_name(option);
-    separator = " | ";
-  }
-  return text + '\n';
-}
-
-std::string print_help_text() {
-  constexpr std::size_t column = 28;
-  std::string text =
-      "Prints a sidereal chart as the Vantrel window draws it: header, house diagram,\n"
-      "planet table, navamsha signs and Vimshottari dashas.\n\n";
-  for (const PrintOption& option : PrintOptionTable) {
-    std::string head = option.letter != '\0' ? std::string("  -") + option.letter + ", "
-                                             : std::string(6, ' ');
-    head += long_name(option);
-    if (option.kind != ValueKind::none) head += std::string(" ") + option.value;
-    text += head;
-    if (head.size() + 2 > column) text += "\n";
-    text.append(column - (text.size() - (text.rfind('\n') + 1)), ' ');
-    std::string help = option.help != nullptr ? option.help : "";
-    if (option.kind == ValueKind::format) {
-      help = format_names(", ", " or ") + " (default " + OutputFormats[0].name + "); " +
-             format_names(", ", " and ", &OutputFormat::binary) +
-             " go to standard output only when it is not a terminal";
-    }
-    append_wrapped(text, words_of(help), column);
-    text += '\n';
-  }
-  return text +
-         "\n"
-         "Long options may be shortened to any unique beginning (--form for --format)\n"
-         "and take their value after '=' too; \"--\" ends the options. An option is\n"
-         "given once at most.\n"
-         "\n"
-         "Exit status: 0 printed, 1 a chart line, a file or the output failed, 2 "
-         "refused\n"
-         "options or values.\n"
-         "The atlas: GeoNames (geonames.org), places of 1000 people or more, CC BY "
-         "4.0.\n";
-}
-
-namespace {
-
-// The local time comes from a zone or from one offset, never both.
-bool zone_and_offset_given(const PrintOptions& options, std::string& error) {
-  if (options.zone.empty() || !options.has_utc_offset) return false;
-  error = "--zone and --utc-offset exclude each other: give one";
-  return true;
-}
-
-// --transits takes its range, the zone or offset of its local times and the
-// format and output: nothing of a chart.
-bool check_transits(const PrintOptions& options, const std::vector<bool>& given,
-                    std::string& error) {
-  const char* const Allowed[] = {"transits", "from",       "to",     "nakshatras",
-                                 "zone",     "utc-offset", "format", "output"};
-  for (int i = 0; i < print_option_count; ++i) {
-    const std::string name = PrintOptionTable[i].name;
-    if (!given[i] ||
-        std::find(std::begin(Allowed), std::end(Allowed), name) != std::end(Allowed))
-      continue;
-    error = options.transits
-                ? "--transits lists events of the sky: no --" + name + " with it"
-                : "--" + name + " goes with --transits";
-    return false;
-  }
-  if (!options.transits || !options.has_from || !options.has_to) {
-    error = !options.transits ? "--from, --to and --nakshatras go with --transits"
-                              : "--transits needs --from and --to";
-    return false;
-  }
-  if (zone_and_offset_given(options, error)) return false;
-  const double from =
-      julian_day_number(options.from_month, options.from_day, options.from_year);
-  const double to = julian_day_number(options.to_month, options.to_day, options.to_year);
-  if (to <= from) {
-    error = "--to must come after --from";
-    return false;
-  }
-  // A hundred calendar years from --from at most.
-  const int last_year = options.from_year + 100;
-  if (std::tie(options.to_year, options.to_month, options.to_day) >
-      std::tie(last_year, options.from_month, options.from_day)) {
-    error = "--from and --to span more than 100 years";
-    return false;
-  }
-  return true;
-}
-
-// Combinations that no single chart source can satisfy.
-bool check_combination(const PrintOptions& options, const std::vector<bool>& given,
-                       bool output_is_terminal, std::string& error) {
-  if (options.help || options.version) return true;
-  int options_given = 0;
-  bool chart_option_given = false;
-  std::string chart_options;
-  for (int i = 0; i < print_option_count; ++i) {
-    const PrintOption& option = PrintOptionTable[i];
-    options_given += given[i] ? 1 : 0;
-    if (option.group != OptionGroup::chart) continue;
-    chart_option_given = chart_option_given || given[i];
-    chart_options += (chart_options.empty() ? "" : ", ") + long_name(option);
-  }
-  if (!options.find.empty()) {
-    if (options_given == 1) return true;
-    error = "--find lists places and computes no chart: no other option with it";
-    return false;
-  }
-  // What only words can say.
-  const std::pair<bool, const char*> textual[] = {{options.has_on, "--on"},
-                                                  {options.levels == 3, "--levels 3"},
-                                                  {options.sade_sati, "--sade-sati"},
-                                                  {options.transits, "--transits"}};
-  for (const auto& [asked, name] : textual) {
-    if (asked && !options.format->textual) {
-      error = std::string(name) + " answers in " +
-              format_names(", ", " or ", &OutputFormat::textual) + ", not in a picture";
-      return false;
-    }
-  }
-  if (options.transits || options.has_from || options.has_to || options.nakshatras)
-    return check_transits(options, given, error);
-  if (!options.chart_file.empty()) {
-    if (chart_option_given) {
-      const std::size_t last = chart_options.rfind(", ");
-      error = "--file takes the charts from the file: no " +
-              chart_options.replace(last, 2, " or ") + " with it";
-      return false;
-    }
-    if (options.format->between_charts == nullptr && options.line < 0) {
-      error = std::string("--format ") + options.format->name +
-              " draws one chart: give --line with --file";
-      return false;
-    }
-  }
-  if (options.format->binary && options.output.empty() && output_is_terminal) {
-    error = std::string("--format ") + options.format->name +
-            " writes binary data: give --output FILE";
-    return false;
-  }
-  if (options.has_scale && !options.format->scalable) {
-    error =
-        "--scale is for --format " + format_names(", ", " or ", &OutputFormat::scalable);
-    return false;
-  }
-  if (!options.chart_file.empty()) return true;
-  if (options.line >= 0) {
-    error = "--line needs --file";
-    return false;
-  }
-  if (!options.has_date || !options.has_time) {
-    error = options.has_date ? "missing --time" : "missing --date";
-    return false;
-  }
-  if (zone_and_offset_given(options, error)) return false;
-  if (options.fold != fold_refused && options.zone.empty() && options.city.empty()) {
-    error = "--fold needs --zone or --city";
-    return false;
-  }
-  return true;
-}
 
 // getopt_long's code for the long form of row i; short forms are their letter.
 constexpr int long_code = 256;
@@ -620,8 +229,9 @@ int row_of_code(int code) {
 // value missing or not wanted.
 std::string getopt_refusal(int code, const char* argument) {
   const int row = row_of_code(optopt);
-  if (code == ':' && row >= 0) return long_name(PrintOptionTable[row]) + " needs a value";
-  if (row >= 0) return long_name(PrintOptionTable[row]) + " takes no value";
+  if (code == ':' && row >= 0)
+    return option_long_name(PrintOptionTable[row]) + " needs a value";
+  if (row >= 0) return option_long_name(PrintOptionTable[row]) + " takes no value";
   if (optopt != 0)
     return std::string("unknown option '-") + static_cast<char>(optopt) + "'";
   const std::string typed = argument;
@@ -629,12 +239,16 @@ std::string getopt_refusal(int code, const char* argument) {
   std::string matches;
   for (const PrintOption& option : PrintOptionTable)
     if (std::strncmp(option.name, prefix.c_str(), prefix.size()) == 0)
-      matches += (matches.empty() ? "" : ", ") + long_name(option);
+      matches += (matches.empty() ? "" : ", ") + option_long_name(option);
   if (matches.empty()) return "unknown option '" + typed + "'";
   return "'--" + prefix + "' is ambiguous: " + matches;
 }
 
 }  // namespace
+
+std::string option_long_name(const PrintOption& option) {
+  return std::string("--") + option.name;
+}
 
 ChartInput chart_input_of(const PrintOptions& options) {
   ChartInput input = options.chart;
@@ -675,7 +289,7 @@ ParseOutcome parse_print_options(int argc, const char* const* argv,
     }
     const PrintOption& option = PrintOptionTable[row];
     if (given[row]) {
-      error = long_name(option) + " is given twice: give it once";
+      error = option_long_name(option) + " is given twice: give it once";
       return parse_refused;
     }
     given[row] = true;
@@ -684,7 +298,8 @@ ParseOutcome parse_print_options(int argc, const char* const* argv,
       const std::string expected = option.expected != nullptr
                                        ? std::string(option.expected)
                                        : format_names(", ", " or ");
-      error = long_name(option) + ": expected " + expected + ", not '" + value + "'";
+      error =
+          option_long_name(option) + ": expected " + expected + ", not '" + value + "'";
       return parse_refused;
     }
   }

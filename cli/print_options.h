@@ -83,9 +83,8 @@ struct PrintOption {
 extern const PrintOption PrintOptionTable[];
 extern const int print_option_count;
 
-// The words a value may be, joined by separator: the format table's names
-// for --format, a choice's own words; empty for other values.
-std::string option_choices(const PrintOption& option, const char* separator);
+// "--format".
+std::string option_long_name(const PrintOption& option);
 
 enum ParseOutcome : int { parse_ok = 0, parse_refused };
 
@@ -95,7 +94,3 @@ enum ParseOutcome : int { parse_ok = 0, parse_refused };
 ParseOutcome parse_print_options(int argc, const char* const* argv,
                                  bool output_is_terminal, PrintOptions& options,
                                  std::string& error);
-
-// The usage lines, and the help text after them.
-std::string print_usage_text();
-std::string print_help_text();

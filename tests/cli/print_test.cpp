@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "cli/print_help.h"
 #include "cli/print_options.h"
 #include "cli/print_output.h"
 #include "cli/svg_report.h"

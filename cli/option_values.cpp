@@ -1,0 +1,128 @@
+#include "cli/option_values.h"
+
+#include <strings.h>
+
+#include <charconv>
+
+#include "ephemeris/time_and_calendar.h"
+
+namespace {
+
+// Whole decimal digits from text, at most nine so that the value fits an int;
+// text moves past them.
+bool take_digits(const char*& text, int& value) {
+  int count = 0;
+  value = 0;
+  while (*text >= '0' && *text <= '9') {
+    if (++count > 9) return false;
+    value = value * 10 + (*text - '0');
+    ++text;
+  }
+  return count > 0;
+}
+
+bool take_char(const char*& text, char wanted) {
+  if (*text != wanted) return false;
+  ++text;
+  return true;
+}
+
+// Degrees, a side letter (either case) and minutes, e.g. 077E13 or 28s38;
+// the second side is the chart's negative one.
+bool parse_angle(const char* text, char first_side, char second_side,
+                 SignedAngle& value) {
+  if (!take_digits(text, value.whole)) return false;
+  char side = *text;
+  if (side >= 'a' && side <= 'z') side = static_cast<char>(side - 'a' + 'A');
+  if (side != first_side && side != second_side) return false;
+  ++text;
+  if (!take_digits(text, value.sixtieths) || *text != '\0') return false;
+  value.negative = side == second_side;
+  return true;
+}
+
+// Signed decimal degrees as ISO 6709 writes them, north and east positive:
+// at most three whole digits and a fraction, e.g. -122.27 or 28.6.
+bool parse_decimal_degrees(const char* text, double& degrees) {
+  const char* const number = *text == '+' ? text + 1 : text;
+  const char* digits = *text == '+' || *text == '-' ? text + 1 : text;
+  const char* end = digits;
+  int whole = 0;
+  if (!take_digits(end, whole) || end - digits > 3) return false;
+  if (take_char(end, '.')) {
+    const char* const fraction = end;
+    while (*end >= '0' && *end <= '9') ++end;
+    if (end == fraction) return false;
+  }
+  return *end == '\0' && std::from_chars(number, end, degrees).ec == std::errc{};
+}
+
+}  // namespace
+
+bool parse_date(const char* text, int& year, int& month, int& day) {
+  if (!take_digits(text, year) || !take_char(text, '-') || !take_digits(text, month) ||
+      !take_char(text, '-') || !take_digits(text, day) || *text != '\0') {
+    return false;
+  }
+  // The dialog picks the month from a list, so no month check exists there.
+  return month >= 1 && month <= 12;
+}
+
+bool is_calendar_day(int year, int month, int day) {
+  return day >= 1 && day <= days_in_month(year, month);
+}
+
+bool parse_listing_date(const char* text, int& year, int& month, int& day,
+                        int last_year) {
+  return parse_date(text, year, month, day) && year >= first_ephemeris_year &&
+         year <= last_year && is_calendar_day(year, month, day);
+}
+
+bool parse_clock(const char* text, int& hours, int& minutes) {
+  return take_digits(text, hours) && take_char(text, ':') && take_digits(text, minutes) &&
+         *text == '\0';
+}
+
+bool parse_utc_offset(const char* text, ChartInput& chart) {
+  const bool after_utc = strncasecmp(text, "UTC", 3) == 0;
+  if (after_utc) text += 3;
+  const bool has_sign = *text == '+' || *text == '-';
+  const bool ahead = *text != '-';
+  if (has_sign)
+    ++text;
+  else if (after_utc)
+    return false;
+  SignedAngle zone;
+  const char* hours = text;
+  if (!take_digits(text, zone.whole)) return false;
+  if (take_char(text, ':')) {
+    if (!take_digits(text, zone.sixtieths) || *text != '\0') return false;
+  } else {
+    const auto digits = text - hours;
+    if (!has_sign || *text != '\0' || (digits > 2 && digits != 4)) return false;
+    if (digits == 4) {
+      zone.sixtieths = zone.whole % 100;
+      zone.whole /= 100;
+    }
+  }
+  zone.negative = ahead && (zone.whole != 0 || zone.sixtieths != 0);
+  set_zone(chart, zone);
+  return true;
+}
+
+bool parse_coordinate(const char* text, bool longitude, SignedAngle& value) {
+  if (parse_angle(text, longitude ? 'W' : 'N', longitude ? 'E' : 'S', value)) return true;
+  double degrees = 0;
+  if (!parse_decimal_degrees(text, degrees)) return false;
+  value = nearest_minute_angle(longitude ? -degrees : degrees);
+  return true;
+}
+
+bool parse_whole_number(const char* text, int& value) {
+  return take_digits(text, value) && *text == '\0';
+}
+
+bool take_text(const char* text, std::string& value) {
+  value = text;
+  return !value.empty();
+}

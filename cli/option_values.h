@@ -1,0 +1,46 @@
+#pragma once
+
+#include <string>
+
+#include "base/chart_input.h"
+#include "base/signed_angle.h"
+
+// The values vantrel-print's options take, each read whole: a value is
+// accepted only in one of its forms, never in part.
+
+// The years the ephemeris covers, and those a dasha listing of a chart of
+// those years reaches (120 years past its last).
+constexpr int first_ephemeris_year = 1600;
+constexpr int last_ephemeris_year = 2400;
+constexpr int last_listing_year = 2520;
+
+// YYYY-MM-DD with a month from 1 to 12.
+bool parse_date(const char* text, int& year, int& month, int& day);
+
+// A day that the calendar has, for dates the dialog's checks do not see.
+bool is_calendar_day(int year, int month, int day);
+
+// A calendar date from 1600 to the last year; later ones would leave the
+// ephemeris or the day count's integers.
+bool parse_listing_date(const char* text, int& year, int& month, int& day, int last_year);
+
+// HH:MM.
+bool parse_clock(const char* text, int& hours, int& minutes);
+
+// Local time minus Universal Time, east positive as usually written, into
+// the chart's zone, where ahead of Universal Time is "-"; a zero offset is
+// "+". H:MM with or without a sign ("+05:30", "5:30"), or with a sign H, HH
+// or HHMM ("+5", "+05", "+0530"); each may follow "UTC" ("UTC+5:30",
+// "UTC-3"), which then needs the sign.
+bool parse_utc_offset(const char* text, ChartInput& chart);
+
+// A longitude (DDD{E|W}MM) or latitude (DD{N|S}MM), or decimal degrees as
+// ISO 6709 writes them (east and north positive) to the nearest whole
+// minute, as the atlas's are. The chart's longitude is West positive.
+bool parse_coordinate(const char* text, bool longitude, SignedAngle& value);
+
+// Decimal digits only.
+bool parse_whole_number(const char* text, int& value);
+
+// A text option that an empty value would leave unset.
+bool take_text(const char* text, std::string& value);
