@@ -19,6 +19,7 @@ std::string case_pattern(const PrintOption& option) {
 std::string value_completion(const PrintOption& option) {
   switch (option.kind) {
     case ValueKind::format:
+    case ValueKind::report:
     case ValueKind::choice:
       return "COMPREPLY=($(compgen -W '" + option_choices(option, " ") +
              "' -- \"$cur\"))";

@@ -1,7 +1,9 @@
 #include "cli/option_checks.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <iterator>
+#include <string_view>
 #include <tuple>
 #include <utility>
 
@@ -17,28 +19,13 @@ bool zone_and_offset_given(const PrintOptions& options, std::string& error) {
   return true;
 }
 
-// --transits takes its range, the zone or offset of its local times and the
-// format and output: nothing of a chart.
-bool check_transits(const PrintOptions& options, const std::vector<bool>& given,
-                    std::string& error) {
-  const char* const Allowed[] = {"transits", "from",       "to",     "nakshatras",
-                                 "zone",     "utc-offset", "format", "output"};
-  for (int i = 0; i < print_option_count; ++i) {
-    const std::string name = PrintOptionTable[i].name;
-    if (!given[i] ||
-        std::find(std::begin(Allowed), std::end(Allowed), name) != std::end(Allowed))
-      continue;
-    error = options.transits
-                ? "--transits lists events of the sky: no --" + name + " with it"
-                : "--" + name + " goes with --transits";
+// A range of days from --from up to --to: both given, the end after the
+// start, a hundred calendar years at most.
+bool check_range(const PrintOptions& options, const char* what, std::string& error) {
+  if (!options.has_from || !options.has_to) {
+    error = std::string(what) + " needs --from and --to";
     return false;
   }
-  if (!options.transits || !options.has_from || !options.has_to) {
-    error = !options.transits ? "--from, --to and --nakshatras go with --transits"
-                              : "--transits needs --from and --to";
-    return false;
-  }
-  if (zone_and_offset_given(options, error)) return false;
   const double from =
       julian_day_number(options.from_month, options.from_day, options.from_year);
   const double to = julian_day_number(options.to_month, options.to_day, options.to_year);
@@ -51,6 +38,70 @@ bool check_transits(const PrintOptions& options, const std::vector<bool>& given,
   if (std::tie(options.to_year, options.to_month, options.to_day) >
       std::tie(last_year, options.from_month, options.from_day)) {
     error = "--from and --to span more than 100 years";
+    return false;
+  }
+  return true;
+}
+
+// The first option given that is not among the allowed ones, nullptr for none.
+const PrintOption* given_beyond(const std::vector<bool>& given,
+                                std::initializer_list<std::string_view> allowed) {
+  for (int i = 0; i < print_option_count; ++i)
+    if (given[i] && std::find(allowed.begin(), allowed.end(), PrintOptionTable[i].name) ==
+                        allowed.end())
+      return &PrintOptionTable[i];
+  return nullptr;
+}
+
+// --transits takes its range, the zone or offset of its local times and the
+// format and output: nothing of a chart.
+bool check_transits(const PrintOptions& options, const std::vector<bool>& given,
+                    std::string& error) {
+  if (const PrintOption* other =
+          given_beyond(given, {"transits", "from", "to", "nakshatras", "zone",
+                               "utc-offset", "format", "output"})) {
+    error = options.transits ? "--transits lists events of the sky: no " +
+                                   option_long_name(*other) + " with it"
+                             : option_long_name(*other) + " goes with --transits";
+    return false;
+  }
+  if (!options.transits) {
+    error = "--from, --to and --nakshatras go with --transits";
+    return false;
+  }
+  return !zone_and_offset_given(options, error) &&
+         check_range(options, "--transits", error);
+}
+
+// One report of each chart: no other listing, and what it asks for.
+bool check_report(const PrintOptions& options, const Report& report, std::string& error) {
+  const std::string named = options.match_line >= 0 && options.report == nullptr
+                                ? std::string("--match")
+                                : std::string("--report ") + report.name;
+  const std::pair<bool, const char*> listings[] = {{options.levels == 3, "--levels"},
+                                                   {options.sade_sati, "--sade-sati"}};
+  for (const auto& [asked, name] : listings) {
+    if (!asked) continue;
+    error = named + " prints one report: no " + name + " with it";
+    return false;
+  }
+  if (options.has_on && !report.takes_on) {
+    error = "--on names the running dasha period: not with " + named;
+    return false;
+  }
+  if (options.match_line >= 0 && report.needs != ReportNeeds::partner) {
+    error = "--match prints the match of two charts: not with " + named;
+    return false;
+  }
+  if (report.needs == ReportNeeds::partner &&
+      (options.chart_file.empty() || options.line < 0 || options.match_line < 0)) {
+    error = "the match of two charts needs --file, --line and --match";
+    return false;
+  }
+  if (report.needs == ReportNeeds::range)
+    return check_range(options, named.c_str(), error);
+  if (options.has_from || options.has_to || options.nakshatras) {
+    error = "--from, --to and --nakshatras go with --transits or --report transits";
     return false;
   }
   return true;
@@ -76,11 +127,14 @@ bool check_combination(const PrintOptions& options, const std::vector<bool>& giv
     error = "--find lists places and computes no chart: no other option with it";
     return false;
   }
+  const Report* report = chosen_report(options);
   // What only words can say.
   const std::pair<bool, const char*> textual[] = {{options.has_on, "--on"},
                                                   {options.levels == 3, "--levels 3"},
                                                   {options.sade_sati, "--sade-sati"},
-                                                  {options.transits, "--transits"}};
+                                                  {options.transits, "--transits"},
+                                                  {options.report != nullptr, "--report"},
+                                                  {options.match_line >= 0, "--match"}};
   for (const auto& [asked, name] : textual) {
     if (asked && !options.format->textual) {
       error = std::string(name) + " answers in " +
@@ -88,8 +142,10 @@ bool check_combination(const PrintOptions& options, const std::vector<bool>& giv
       return false;
     }
   }
-  if (options.transits || options.has_from || options.has_to || options.nakshatras)
+  if (options.transits ||
+      (report == nullptr && (options.has_from || options.has_to || options.nakshatras)))
     return check_transits(options, given, error);
+  if (report != nullptr && !check_report(options, *report, error)) return false;
   if (!options.chart_file.empty()) {
     if (chart_option_given) {
       const std::size_t last = chart_options.rfind(", ");

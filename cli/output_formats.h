@@ -19,6 +19,8 @@ struct OutputFormat {
   bool binary;    // bytes for a file, never for a terminal
   bool scalable;  // takes --scale
   bool textual;   // words: it shows --on, --levels 3, --sade-sati, --transits
+  // The writer of a report row in this format; nullptr for a picture.
+  ReportWriter Report::*report;
 };
 
 extern const OutputFormat OutputFormats[];

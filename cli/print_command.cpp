@@ -17,11 +17,13 @@
 #include "chart_file/chart_save.h"
 #include "cli/birth_data.h"
 #include "cli/find_places.h"
+#include "cli/parse_options.h"
 #include "cli/print_help.h"
 #include "cli/print_options.h"
 #include "cli/print_output.h"
 #include "cli/transit_report.h"
 #include "entry/chart_data_entries.h"
+#include "entry/checked_chart_line.h"
 #include "ephemeris/time_and_calendar.h"
 
 namespace {
@@ -70,13 +72,22 @@ bool on_day_in_listing(const PrintOptions& options, const DashaSequence& sequenc
 // said for a chart from the command line only. nullptr once appended, else
 // why the picture could not be drawn.
 const char* append_report(std::string& out, const PrintOptions& options,
-                          const Chart& chart, bool first_chart,
-                          const OffsetBasis* basis) {
+                          const Chart& chart, bool first_chart, const OffsetBasis* basis,
+                          const Chart* partner = nullptr) {
   if (!first_chart && options.format->between_charts != nullptr)
     out += options.format->between_charts;
-  const ReportRequest request{
+  ReportRequest request{
       chart,          options.chart_style, options.scale, basis, on_day_of(options),
       options.levels, options.sade_sati};
+  request.partner = partner;
+  if (options.has_from && options.has_to) {
+    request.first =
+        ut_minute_of(options.from_year, options.from_month, options.from_day, 0, 0);
+    request.end = ut_minute_of(options.to_year, options.to_month, options.to_day, 0, 0);
+  }
+  request.nakshatras = options.nakshatras;
+  if (const Report* report = chosen_report(options))
+    return (report->*(options.format->report))(out, request);
   return options.format->write(out, request);
 }
 
@@ -174,8 +185,7 @@ constexpr UtMinute unix_epoch = 2440588 * minutes_per_day;
 bool local_time_of(const PrintOptions& options, LocalTimeText& local, std::string& error,
                    int& status) {
   if (options.has_utc_offset) {
-    const long east = -signed_minutes(zone_angle(options.chart));
-    local = [east](UtMinute minute) { return ut_minute_text(minute + east); };
+    local = fixed_offset_time(-signed_minutes(zone_angle(options.chart)));
     return true;
   }
   if (options.zone.empty()) return true;
@@ -244,41 +254,55 @@ void report_file(std::FILE* err, const char* file, ChartReadResult result) {
   std::fprintf(err, "%s: %s: %s\n", program, file, chart_read_message(result));
 }
 
-// Only line options.line of the file, refused before the output is opened so
-// that an earlier output file stays.
+// The chart of one line of the file, held to the Chart Data checks; false,
+// said on err with the line's number, when there is none or it is refused.
+bool chart_of_row(const char* file, int row, const std::string& text, ChartInput& input,
+                  std::FILE* err) {
+  const char* refused = text.empty() ? "no chart on this line"
+                                     : read_checked_chart_line(text.c_str(), input);
+  if (refused == nullptr) return true;
+  std::fprintf(err, "%s: %s: line %d: %s\n", program, file, row,
+               one_line(refused).c_str());
+  return false;
+}
+
+// Only line options.line of the file (and for --match the partner's line),
+// refused before the output is opened so that an earlier output file stays.
 int print_chart_file_line(const PrintOptions& options, const ChartSource& source,
                           std::FILE* out, std::FILE* err) {
   const char* file = source.name;
-  const std::size_t wanted = static_cast<std::size_t>(options.line);
+  const auto wanted = static_cast<std::size_t>(options.line);
+  const auto partner_row = static_cast<std::size_t>(options.match_line);
+  const std::size_t last = options.match_line > options.line ? partner_row : wanted;
   std::string text;
+  std::string partner_text;
   const ChartReadResult file_result =
       read_rows(source, [&](std::size_t row, const char* row_text) {
         if (row == wanted) text = row_text;
-        return row < wanted;
+        if (options.match_line >= 0 && row == partner_row) partner_text = row_text;
+        return row < last;
       });
   if (file_result != chart_read_ok) {
     report_file(err, file, file_result);
     return print_status_failed;
   }
-  if (text.empty()) {
-    std::fprintf(err, "%s: %s: line %d: no chart on this line\n", program, file,
-                 options.line);
-    return print_status_failed;
-  }
   ChartInput input{};
-  if (ChartReadResult result = read_chart_line(text.c_str(), input);
-      result != chart_read_ok) {
-    std::fprintf(err, "%s: %s: line %d: %s\n", program, file, options.line,
-                 chart_read_message(result));
+  if (!chart_of_row(file, options.line, text, input, err)) return print_status_failed;
+  ChartInput partner_input{};
+  if (options.match_line >= 0 &&
+      !chart_of_row(file, options.match_line, partner_text, partner_input, err))
     return print_status_failed;
-  }
 
   const Chart chart = chart_of(input);
   if (!on_day_in_listing(options, chart.dashas, file_line(file, wanted).c_str(), err))
     return print_status_refused;
+  const std::optional<Chart> partner = options.match_line >= 0
+                                           ? std::optional<Chart>(chart_of(partner_input))
+                                           : std::nullopt;
 
   std::string report;
-  if (!report_drawn(append_report(report, options, chart, true, nullptr),
+  if (!report_drawn(append_report(report, options, chart, true, nullptr,
+                                  partner ? &*partner : nullptr),
                     file_line(file, wanted), err))
     return print_status_failed;
   return print_whole(options, report, out, err) ? print_status_ok : print_status_failed;
@@ -310,10 +334,7 @@ int print_chart_file(const PrintOptions& options, std::FILE* in, std::FILE* out,
       if (!opened) return false;
     }
     ChartInput input{};
-    ChartReadResult result = read_chart_line(text, input);
-    if (result != chart_read_ok) {
-      std::fprintf(err, "%s: %s: line %zu: %s\n", program, file, row,
-                   chart_read_message(result));
+    if (!chart_of_row(file, static_cast<int>(row), text, input, err)) {
       status = print_status_failed;
       return true;
     }

@@ -5,14 +5,26 @@
 #include <vector>
 
 #include "cli/print_options.h"
+#include "cli/text_lines.h"
 
-std::string option_choices(const PrintOption& option, const char* separator) {
-  if (option.kind == ValueKind::format) return format_names(separator, separator);
+std::string option_choices(const PrintOption& option, const char* separator,
+                           const char* last_separator) {
+  if (last_separator == nullptr) last_separator = separator;
+  if (option.kind == ValueKind::format) return format_names(separator, last_separator);
+  if (option.kind == ValueKind::report) return report_names(separator, last_separator);
   if (option.kind != ValueKind::choice) return "";
-  std::string words;
-  for (const char* c = option.value; *c != '\0'; ++c)
-    words += *c == '|' ? std::string(separator) : std::string(1, *c);
-  return words;
+  std::vector<std::string> words;
+  std::string word;
+  for (const char* c = option.value;; ++c) {
+    if (*c != '|' && *c != '\0') {
+      word += *c;
+      continue;
+    }
+    words.push_back(word);
+    word.clear();
+    if (*c == '\0') break;
+  }
+  return joined_words(words, separator, last_separator);
 }
 
 namespace {
@@ -76,10 +88,10 @@ std::string print_usage_text() {
     const std::size_t column = indent.size() + program.size();
     std::vector<std::string> items;
     for (int g = 0; g < form.group_count; ++g)
-      for (const PrintOption& option : PrintOptionTable)
+      for (const PrintOption& option : print_option_rows())
         if (option.group == form.groups[g])
           items.push_back(usage_item(option, &form != forms));
-    for (const PrintOption& option : PrintOptionTable)
+    for (const PrintOption& option : print_option_rows())
       if (std::find(form.others.begin(), form.others.end(), option.name) !=
           form.others.end())
         items.push_back(usage_item(option, true));
@@ -88,7 +100,7 @@ std::string print_usage_text() {
   }
   text += indent + program;
   const char* separator = "";
-  for (const PrintOption& option : PrintOptionTable) {
+  for (const PrintOption& option : print_option_rows()) {
     if (option.group != OptionGroup::info) continue;
     text += separator + option_long_name(option);
     separator = " | ";
@@ -101,7 +113,7 @@ std::string print_help_text() {
   std::string text =
       "Prints a sidereal chart as the Vantrel window draws it: header, house diagram,\n"
       "planet table, navamsha signs and Vimshottari dashas.\n\n";
-  for (const PrintOption& option : PrintOptionTable) {
+  for (const PrintOption& option : print_option_rows()) {
     std::string head = option.letter != '\0' ? std::string("  -") + option.letter + ", "
                                              : std::string(6, ' ');
     head += option_long_name(option);
@@ -114,6 +126,9 @@ std::string print_help_text() {
       help = format_names(", ", " or ") + " (default " + OutputFormats[0].name + "); " +
              format_names(", ", " and ", &OutputFormat::binary) +
              " go to standard output only when it is not a terminal";
+    } else if (option.kind == ValueKind::report) {
+      help = "print one report of each chart and nothing else, as text or json: " +
+             report_names(", ", " or ");
     }
     append_wrapped(text, words_of(help), column);
     text += '\n';

@@ -1,12 +1,9 @@
 #include "cli/print_options.h"
 
-#include <getopt.h>
-
 #include <cstring>
 #include <iterator>
 #include <vector>
 
-#include "cli/option_checks.h"
 #include "cli/option_values.h"
 #include "entry/chart_data_entries.h"
 
@@ -64,6 +61,13 @@ const PrintOption PrintOptionTable[] = {
      [](const char*, PrintOptions& options) {
        options.sade_sati = true;
        return true;
+     }},
+    // Its accepted names and its help are written from the report table.
+    {"report", '\0', ValueKind::report, "NAME", nullptr, nullptr, OptionGroup::output,
+     false,
+     [](const char* value, PrintOptions& options) {
+       options.report = report_named(value);
+       return options.report != nullptr;
      }},
     {"date", 'd', ValueKind::text, "YYYY-MM-DD", "YYYY-MM-DD with a month from 01 to 12",
      "civil date, years 1600 to 2400", OptionGroup::chart, true,
@@ -160,6 +164,13 @@ const PrintOption PrintOptionTable[] = {
      [](const char* value, PrintOptions& options) {
        return parse_whole_number(value, options.line);
      }},
+    {"match", '\0', ValueKind::text, "N", "a line number from 0",
+     "print the match of the chart of --line (the boy's) with the chart of line N of "
+     "the same file (the girl's): the eight kootas and their points of 36",
+     OptionGroup::file, false,
+     [](const char* value, PrintOptions& options) {
+       return parse_whole_number(value, options.match_line);
+     }},
     {"transits", '\0', ValueKind::none, nullptr, nullptr,
      "list the sign ingresses of the Sun to Ketu and the stations of Mars to Saturn "
      "from --from 00:00 UT up to --to 00:00 UT, each at the first UT minute whose "
@@ -213,38 +224,10 @@ const PrintOption PrintOptionTable[] = {
 
 const int print_option_count = static_cast<int>(std::size(PrintOptionTable));
 
-namespace {
-
-// getopt_long's code for the long form of row i; short forms are their letter.
-constexpr int long_code = 256;
-
-int row_of_code(int code) {
-  if (code >= long_code) return code - long_code;
-  for (int i = 0; i < print_option_count && code != '\0'; ++i)
-    if (PrintOptionTable[i].letter == code) return i;
-  return -1;
+const Report* chosen_report(const PrintOptions& options) {
+  if (options.match_line >= 0 && options.report == nullptr) return report_named("match");
+  return options.report;
 }
-
-// Why getopt_long refused an argument: an unknown or ambiguous option, or a
-// value missing or not wanted.
-std::string getopt_refusal(int code, const char* argument) {
-  const int row = row_of_code(optopt);
-  if (code == ':' && row >= 0)
-    return option_long_name(PrintOptionTable[row]) + " needs a value";
-  if (row >= 0) return option_long_name(PrintOptionTable[row]) + " takes no value";
-  if (optopt != 0)
-    return std::string("unknown option '-") + static_cast<char>(optopt) + "'";
-  const std::string typed = argument;
-  const std::string prefix = typed.substr(2, typed.find('=') - 2);
-  std::string matches;
-  for (const PrintOption& option : PrintOptionTable)
-    if (std::strncmp(option.name, prefix.c_str(), prefix.size()) == 0)
-      matches += (matches.empty() ? "" : ", ") + option_long_name(option);
-  if (matches.empty()) return "unknown option '" + typed + "'";
-  return "'--" + prefix + "' is ambiguous: " + matches;
-}
-
-}  // namespace
 
 std::string option_long_name(const PrintOption& option) {
   return std::string("--") + option.name;
@@ -255,58 +238,4 @@ ChartInput chart_input_of(const PrintOptions& options) {
   store_text(input.name, options.name);
   store_text(input.place, options.place);
   return input;
-}
-
-ParseOutcome parse_print_options(int argc, const char* const* argv,
-                                 bool output_is_terminal, PrintOptions& options,
-                                 std::string& error) {
-  options = PrintOptions{};
-  // "+": the first operand ends the options, as "--" does; ":": a missing
-  // value is told apart from an unknown option.
-  std::string letters = "+:";
-  std::vector<option> long_options;
-  for (int i = 0; i < print_option_count; ++i) {
-    const PrintOption& row = PrintOptionTable[i];
-    const bool takes = row.kind != ValueKind::none;
-    if (row.letter != '\0') letters += std::string(1, row.letter) + (takes ? ":" : "");
-    long_options.push_back(
-        {row.name, takes ? required_argument : no_argument, nullptr, long_code + i});
-  }
-  long_options.push_back({nullptr, 0, nullptr, 0});
-  // getopt_long takes char* const*; with "+" it moves no argument.
-  std::vector<char*> arguments(static_cast<std::size_t>(argc) + 1, nullptr);
-  for (int i = 0; i < argc; ++i) arguments[i] = const_cast<char*>(argv[i]);
-
-  optind = 0;  // GNU: start afresh, since one process may parse many lines
-  opterr = 0;  // the messages are the program's own
-  std::vector<bool> given(print_option_count);
-  for (int code; (code = getopt_long(argc, arguments.data(), letters.c_str(),
-                                     long_options.data(), nullptr)) != -1;) {
-    const int row = code == '?' || code == ':' ? -1 : row_of_code(code);
-    if (row < 0) {
-      error = getopt_refusal(code, arguments[optind - 1]);
-      return parse_refused;
-    }
-    const PrintOption& option = PrintOptionTable[row];
-    if (given[row]) {
-      error = option_long_name(option) + " is given twice: give it once";
-      return parse_refused;
-    }
-    given[row] = true;
-    const char* value = optarg != nullptr ? optarg : "";
-    if (!option.apply(value, options)) {
-      const std::string expected = option.expected != nullptr
-                                       ? std::string(option.expected)
-                                       : format_names(", ", " or ");
-      error =
-          option_long_name(option) + ": expected " + expected + ", not '" + value + "'";
-      return parse_refused;
-    }
-  }
-  if (optind < argc) {
-    error = std::string("unexpected argument '") + argv[optind] + "'";
-    return parse_refused;
-  }
-  return check_combination(options, given, output_is_terminal, error) ? parse_ok
-                                                                      : parse_refused;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string>
 
 #include "base/chart_input.h"
@@ -36,8 +37,9 @@ struct PrintOptions {
 
   bool has_on = false;  // --on: the dasha period running on this date
   int on_year = 0, on_month = 0, on_day = 0;
-  int levels = 2;          // dasha levels listed, 2 or 3
-  bool sade_sati = false;  // Saturn's stretches over the natal Moon
+  int levels = 2;                  // dasha levels listed, 2 or 3
+  bool sade_sati = false;          // Saturn's stretches over the natal Moon
+  const Report* report = nullptr;  // --report: that report alone
 
   // --transits: the events from --from 00:00 UT up to --to 00:00 UT.
   bool transits = false;
@@ -50,6 +52,7 @@ struct PrintOptions {
   std::string chart_file;  // empty: the chart comes from the options above;
                            // "-": standard input
   int line = -1;           // -1: every chart of the file
+  int match_line = -1;     // --match: the girl's line, the boy's being --line
 
   bool help = false;
   bool version = false;
@@ -64,7 +67,7 @@ ChartInput chart_input_of(const PrintOptions& options);
 enum class OptionGroup { output, chart, file, transits, find, info };
 
 // What an option's value is, for the usage, the help and the completion.
-enum class ValueKind { none, format, choice, file, zone, text };
+enum class ValueKind { none, format, report, choice, file, zone, text };
 
 // One option of vantrel-print. The parser, the usage, the help and the
 // shell completion all read this table, so an option is one row.
@@ -83,14 +86,14 @@ struct PrintOption {
 extern const PrintOption PrintOptionTable[];
 extern const int print_option_count;
 
+// The table's rows, for a loop over them outside its own file.
+inline std::span<const PrintOption> print_option_rows() {
+  return {PrintOptionTable, static_cast<std::size_t>(print_option_count)};
+}
+
+// The report the options ask for: --report's, or the match for --match;
+// nullptr for the whole chart.
+const Report* chosen_report(const PrintOptions& options);
+
 // "--format".
 std::string option_long_name(const PrintOption& option);
-
-enum ParseOutcome : int { parse_ok = 0, parse_refused };
-
-// Fills options from argv[1..argc-1] through getopt_long. Binary formats go
-// to standard output only when it is no terminal. A refusal leaves a
-// one-line reason in error, without the program's name.
-ParseOutcome parse_print_options(int argc, const char* const* argv,
-                                 bool output_is_terminal, PrintOptions& options,
-                                 std::string& error);

@@ -4,12 +4,11 @@
 #include <cstring>
 #include <iterator>
 
-#include "base/utf8_text.h"
 #include "chart/position_derivations.h"
-#include "chart/sade_sati.h"
-#include "chart/vimshottari.h"
-#include "chart_file/chart_line.h"
+#include "cli/dasha_report.h"
 #include "cli/offset_basis.h"
+#include "cli/sade_sati_report.h"
+#include "cli/text_lines.h"
 #include "drawing/body_label.h"
 #include "drawing/dasha_block.h"
 #include "drawing/header_block.h"
@@ -46,25 +45,6 @@ void draw_cell_border(char (&grid)[grid_rows][grid_columns], int top, int left) 
     grid[row][left] = row == top || row == bottom ? '+' : '|';
     grid[row][right] = row == top || row == bottom ? '+' : '|';
   }
-}
-
-void append_line(std::string& out, const char* text, std::size_t length) {
-  // No trailing blanks: they carry nothing and upset diffs.
-  while (length > 0 && text[length - 1] == ' ') --length;
-  out.append(text, length);
-  out += '\n';
-}
-
-void append_line(std::string& out, const std::string& text) {
-  append_line(out, text.data(), text.size());
-}
-
-// A name or place for the terminal: a control character would split the
-// header or act on it.
-std::string shown_field(const char* text) {
-  std::string shown;
-  append_terminal_text(shown, text);
-  return shown;
 }
 
 void append_south_picture(std::string& out, const Chart& chart) {
@@ -147,100 +127,6 @@ void append_navamsha_line(std::string& out, const Chart& chart) {
   append_line(out, line);
 }
 
-// The listing's lines and columns as the window arranges them, each column
-// 21 characters wide.
-void append_dasha_listing(std::string& out, const DashaSequence& sequence) {
-  constexpr std::size_t column_width = 21;
-  append_line(out, std::string(dasha_title));
-  append_line(out, std::string(std::strlen(dasha_title), '-'));
-
-  DashaCell cells[dasha_period_capacity];
-  arrange_dashas(sequence, cells);
-  std::string line;
-  for (int i = 0; i < sequence.count; ++i) {
-    if (i > 0 && cells[i].line != cells[i - 1].line) {
-      append_line(out, line);
-      line.clear();
-    }
-    line.resize(static_cast<std::size_t>(cells[i].column) * column_width, ' ');
-    char label[dasha_label_size];
-    format_dasha_label(label, sequence.periods[i]);
-    char date[date_text_size];
-    format_date(date, sequence.periods[i].start_day);
-    line += label;
-    line += date;
-  }
-  if (sequence.count > 0) append_line(out, line);
-}
-
-// Under each sub-period its third-level periods, three to a line, each its
-// lord and first date.
-void append_third_level(std::string& out, const DashaSequence& sequence) {
-  constexpr const char* title = "Vimshottari Dashas, third level";
-  append_line(out, std::string(title));
-  append_line(out, std::string(std::strlen(title), '-'));
-  for (int i = 0; i < sequence.count; ++i) {
-    char label[dasha_label_size];
-    format_dasha_label(label, sequence.periods[i]);
-    std::string line = label;
-    const ThirdLevelPeriods third = third_level_periods(sequence, i);
-    for (int k = 0; k < third.count; ++k) {
-      if (k > 0 && k % 3 == 0) {
-        append_line(out, line);
-        line.assign(std::strlen(label), ' ');
-      } else if (k > 0) {
-        line += "  ";
-      }
-      char date[date_text_size];
-      format_date(date, third.periods[k].start_day);
-      line += std::string(DashaLords[third.periods[k].lord]) + " " + date;
-    }
-    append_line(out, line);
-  }
-}
-
-// Saturn's stretches in the three signs around the natal Moon's.
-void append_sade_sati(std::string& out, const Chart& chart) {
-  append_line(out, "Sade Sati (Saturn in the 12th, 1st or 2nd sign from the Moon in " +
-                       std::string(SignAbbrev[chart.bodies[moon_body].sign]) + "), UT:");
-  for (const SadeSatiStretch& stretch : sade_sati(chart))
-    append_line(out,
-                ut_minute_text(stretch.start) + " to " + ut_minute_text(stretch.end));
-}
-
-void append_dasha_queries(std::string& out, const DashaSequence& sequence,
-                          std::optional<double> on_day, int levels) {
-  const DashaBalance balance = birth_balance(sequence);
-  char line[160];
-  // One of a unit is singular, every other count plural ("0 years").
-  auto plural = [](int count) { return count == 1 ? "" : "s"; };
-  int length = std::snprintf(
-      line, sizeof line, "Balance of %s at birth: %d year%s %d month%s %d day%s",
-      DashaLords[balance.lord], balance.years, plural(balance.years), balance.months,
-      plural(balance.months), balance.days, plural(balance.days));
-  append_line(out, line, static_cast<std::size_t>(length));
-  if (!on_day) return;
-  const int running = running_period(sequence, *on_day);
-  if (running < 0) return;
-  RunningDates dates;
-  format_running_dates(dates, sequence, running);
-  char on[date_text_size];
-  format_date(on, *on_day);
-  const DashaPeriod& period = sequence.periods[running];
-  length = std::snprintf(line, sizeof line, "Running on %s: %s/%s from %s to %s", on,
-                         DashaLords[period.major_lord], DashaLords[period.sub_lord],
-                         dates.start, dates.end);
-  append_line(out, line, static_cast<std::size_t>(length));
-  if (levels < 3) return;
-  const ThirdLevelPeriods third = third_level_periods(sequence, running);
-  const int k = running_third_level(third, *on_day);
-  format_third_level_dates(dates, sequence, running, third, k);
-  length = std::snprintf(line, sizeof line, "Running on %s: %s/%s/%s from %s to %s", on,
-                         DashaLords[period.major_lord], DashaLords[period.sub_lord],
-                         DashaLords[third.periods[k].lord], dates.start, dates.end);
-  append_line(out, line, static_cast<std::size_t>(length));
-}
-
 }  // namespace
 
 const char* append_text_report(std::string& out, const ReportRequest& request) {
@@ -256,10 +142,10 @@ const char* append_text_report(std::string& out, const ReportRequest& request) {
     append_south_picture(out, chart);
   append_planet_table(out, chart);
   append_navamsha_line(out, chart);
-  append_dasha_listing(out, chart.dashas);
-  if (request.levels >= 3) append_third_level(out, chart.dashas);
-  append_dasha_queries(out, chart.dashas, request.on_day, request.levels);
-  if (request.sade_sati) append_sade_sati(out, chart);
+  append_dasha_listing_text(out, chart.dashas);
+  if (request.levels >= 3) append_third_level_text(out, chart.dashas);
+  append_dasha_queries_text(out, chart.dashas, request.on_day, request.levels);
+  if (request.sade_sati) append_sade_sati_text(out, chart);
   if (request.basis != nullptr && request.basis->shown)
     append_basis_text(out, *request.basis);
   return nullptr;

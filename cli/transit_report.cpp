@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 
 #include "base/chart_names.h"
+#include "base/signed_angle.h"
 
 namespace {
 
@@ -49,4 +50,32 @@ void append_transit_json(std::string& out, const std::vector<TransitEvent>& even
     if (local) line["local"] = local(event.minute);
     out += line.dump() + '\n';
   }
+}
+
+LocalTimeText fixed_offset_time(long minutes_east) {
+  return
+      [minutes_east](UtMinute minute) { return ut_minute_text(minute + minutes_east); };
+}
+
+LocalTimeText chart_local_time(const Chart& chart) {
+  // The chart's zone is the other way round: ahead of Universal Time is "-".
+  return fixed_offset_time(-signed_minutes(zone_angle(chart.input)));
+}
+
+namespace {
+
+std::vector<TransitEvent> requested_events(const ReportRequest& request) {
+  return find_transits(request.first, request.end, request.nakshatras);
+}
+
+}  // namespace
+
+const char* append_transits_text_report(std::string& out, const ReportRequest& request) {
+  append_transit_text(out, requested_events(request), chart_local_time(request.chart));
+  return nullptr;
+}
+
+const char* append_transits_json_report(std::string& out, const ReportRequest& request) {
+  append_transit_json(out, requested_events(request), chart_local_time(request.chart));
+  return nullptr;
 }

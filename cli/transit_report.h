@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "chart/transits.h"
+#include "cli/report.h"
 
 // The local time of a UT minute as "YYYY-MM-DD HH:MM", for a listing with a
 // zone or an offset; empty when there is none.
@@ -25,3 +26,15 @@ void append_transit_text(std::string& out, const std::vector<TransitEvent>& even
 // a zone or offset, "local".
 void append_transit_json(std::string& out, const std::vector<TransitEvent>& events,
                          const LocalTimeText& local);
+
+// The local time of a UT minute at a fixed offset, minutes east of Greenwich.
+LocalTimeText fixed_offset_time(long minutes_east);
+
+// The chart's zone's local time: the offset the chart holds.
+LocalTimeText chart_local_time(const Chart& chart);
+
+// The transits report: the sky's events from request.first up to
+// request.end (the nakshatra ingresses too when asked), each with its local
+// time in the chart's zone, as --transits lists them.
+const char* append_transits_text_report(std::string& out, const ReportRequest& request);
+const char* append_transits_json_report(std::string& out, const ReportRequest& request);

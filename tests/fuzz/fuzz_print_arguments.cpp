@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/parse_options.h"
 #include "cli/print_command.h"
 #include "cli/print_options.h"
 #include "fuzz/fuzz_checks.h"
