@@ -82,13 +82,18 @@ ChartReadResult read_chart_stream(std::FILE* file, const ChartRowTaker& take) {
   return any_line ? chart_read_ok : chart_read_no_chart;
 }
 
-ChartReadResult load_chart_row(const char* filename, int index, ChartInput& chart) {
+ChartReadResult chart_row_at(const char* filename, int index, std::string& text,
+                             std::size_t& row) {
   ChartReadResult result = chart_read_no_line;
   int seen = 0;
   const ChartReadResult file_result =
-      read_chart_rows(filename, [&](std::size_t, const char* text) {
+      read_chart_rows(filename, [&](std::size_t number, const char* row_text) {
         if (seen++ < index) return true;
-        if (index >= 0) result = read_chart_line(text, chart);
+        if (index >= 0) {
+          text = row_text;
+          row = number;
+          result = chart_read_ok;
+        }
         return false;
       });
   return file_result == chart_read_ok || file_result == chart_read_no_chart ? result

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdio>
 #include <functional>
+#include <string>
 
 #include "chart_file/chart_line.h"
 
@@ -29,8 +30,9 @@ ChartReadResult read_chart_rows(const char* filename, const ChartRowTaker& take)
 // chart_read_ok, chart_read_file_unreadable or chart_read_no_chart.
 ChartReadResult read_chart_stream(std::FILE* file, const ChartRowTaker& take);
 
-// Reads the row that holds a line at index (from 0, counting only such rows,
-// as the list shows them) into the input fields of the chart. An index past
-// the last of them gives chart_read_no_line. The chart is changed only when
-// the result is chart_read_ok.
-ChartReadResult load_chart_row(const char* filename, int index, ChartInput& chart);
+// The row that holds a line at index (from 0, counting only such rows, as
+// the list shows them): its text, and its number among all the rows of the
+// file (the number "--line" and the messages give). An index past the last
+// of them gives chart_read_no_line.
+ChartReadResult chart_row_at(const char* filename, int index, std::string& text,
+                             std::size_t& row);

@@ -4,11 +4,9 @@
 #include <initializer_list>
 #include <iterator>
 #include <string_view>
-#include <tuple>
 #include <utility>
 
 #include "cli/option_values.h"
-#include "ephemeris/time_and_calendar.h"
 
 namespace {
 
@@ -26,19 +24,16 @@ bool check_range(const PrintOptions& options, const char* what, std::string& err
     error = std::string(what) + " needs --from and --to";
     return false;
   }
-  const double from =
-      julian_day_number(options.from_month, options.from_day, options.from_year);
-  const double to = julian_day_number(options.to_month, options.to_day, options.to_year);
-  if (to <= from) {
-    error = "--to must come after --from";
-    return false;
-  }
-  // A hundred calendar years from --from at most.
-  const int last_year = options.from_year + 100;
-  if (std::tie(options.to_year, options.to_month, options.to_day) >
-      std::tie(last_year, options.from_month, options.from_day)) {
-    error = "--from and --to span more than 100 years";
-    return false;
+  switch (day_range_fault(options.from_year, options.from_month, options.from_day,
+                          options.to_year, options.to_month, options.to_day)) {
+    case DayRangeFault::end_not_after_start:
+      error = "--to must come after --from";
+      return false;
+    case DayRangeFault::over_a_century:
+      error = "--from and --to span more than 100 years";
+      return false;
+    case DayRangeFault::none:
+      break;
   }
   return true;
 }

@@ -3,6 +3,7 @@
 #include <strings.h>
 
 #include <charconv>
+#include <tuple>
 
 #include "ephemeris/time_and_calendar.h"
 
@@ -76,6 +77,26 @@ bool parse_listing_date(const char* text, int& year, int& month, int& day,
                         int last_year) {
   return parse_date(text, year, month, day) && year >= first_ephemeris_year &&
          year <= last_year && is_calendar_day(year, month, day);
+}
+
+bool parse_range_start(const char* text, int& year, int& month, int& day) {
+  return parse_listing_date(text, year, month, day, last_ephemeris_year);
+}
+
+bool parse_range_end(const char* text, int& year, int& month, int& day) {
+  return parse_listing_date(text, year, month, day, last_ephemeris_year + 1) &&
+         (year <= last_ephemeris_year || (month == 1 && day == 1));
+}
+
+DayRangeFault day_range_fault(int from_year, int from_month, int from_day, int to_year,
+                              int to_month, int to_day) {
+  if (julian_day_number(to_month, to_day, to_year) <=
+      julian_day_number(from_month, from_day, from_year))
+    return DayRangeFault::end_not_after_start;
+  const int last_year = from_year + 100;
+  if (std::tie(to_year, to_month, to_day) > std::tie(last_year, from_month, from_day))
+    return DayRangeFault::over_a_century;
+  return DayRangeFault::none;
 }
 
 bool parse_clock(const char* text, int& hours, int& minutes) {

@@ -24,6 +24,17 @@ bool is_calendar_day(int year, int month, int day);
 // ephemeris or the day count's integers.
 bool parse_listing_date(const char* text, int& year, int& month, int& day, int last_year);
 
+// The first day of a range of days, 1600 to 2400, and the day after its
+// last, 1600 to 2401-01-01: the ephemeris's years.
+bool parse_range_start(const char* text, int& year, int& month, int& day);
+bool parse_range_end(const char* text, int& year, int& month, int& day);
+
+// Why a range of days from one date up to another cannot be listed: the end
+// not after the start, or more than a hundred calendar years between them.
+enum class DayRangeFault { none, end_not_after_start, over_a_century };
+DayRangeFault day_range_fault(int from_year, int from_month, int from_day, int to_year,
+                              int to_month, int to_day);
+
 // HH:MM.
 bool parse_clock(const char* text, int& hours, int& minutes);
 

@@ -184,18 +184,16 @@ const PrintOption PrintOptionTable[] = {
      "a calendar date YYYY-MM-DD, 1600 to 2400", "the first day of the transits",
      OptionGroup::transits, true,
      [](const char* value, PrintOptions& options) {
-       options.has_from = parse_listing_date(value, options.from_year, options.from_month,
-                                             options.from_day, last_ephemeris_year);
+       options.has_from = parse_range_start(value, options.from_year, options.from_month,
+                                            options.from_day);
        return options.has_from;
      }},
     {"to", '\0', ValueKind::text, "YYYY-MM-DD",
      "a calendar date YYYY-MM-DD, 1600 to 2401-01-01",
      "the day after the last day of the transits", OptionGroup::transits, true,
      [](const char* value, PrintOptions& options) {
-       options.has_to = parse_listing_date(value, options.to_year, options.to_month,
-                                           options.to_day, last_ephemeris_year + 1) &&
-                        (options.to_year <= last_ephemeris_year ||
-                         (options.to_month == 1 && options.to_day == 1));
+       options.has_to =
+           parse_range_end(value, options.to_year, options.to_month, options.to_day);
        return options.has_to;
      }},
     {"nakshatras", '\0', ValueKind::none, nullptr, nullptr, "the nakshatra ingresses too",

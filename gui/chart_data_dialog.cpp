@@ -3,40 +3,19 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Choice.H>
+#include <FL/Fl_Hold_Browser.H>
 #include <FL/Fl_Input.H>
 #include <FL/Fl_Int_Input.H>
-#include <FL/Fl_Window.H>
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
+#include "base/chart_names.h"
 #include "base/utf8_text.h"
-#include "entry/chart_data_entries.h"
-#include "entry/place_fill.h"
-#include "gui/chart_state.h"
-#include "gui/chart_view.h"
-#include "gui/local_clock.h"
-#include "gui/message_boxes.h"
-#include "gui/place_list.h"
+#include "gui/pick_list.h"
+#include "gui/present_moment.h"
 #include "places/place_lookup.h"
-
-Fl_Window* chart_data_window = nullptr;
-Fl_Input* name_field = nullptr;
-Fl_Choice* month_choice = nullptr;
-Fl_Int_Input* day_field = nullptr;
-Fl_Int_Input* year_field = nullptr;
-Fl_Int_Input* hour_field = nullptr;
-Fl_Int_Input* minute_field = nullptr;
-Fl_Choice* zone_sign_choice = nullptr;
-Fl_Int_Input* zone_hours_field = nullptr;
-Fl_Int_Input* zone_minutes_field = nullptr;
-Fl_Input* place_field = nullptr;
-Fl_Int_Input* lon_degrees_field = nullptr;
-Fl_Choice* lon_dir_choice = nullptr;
-Fl_Int_Input* lon_minutes_field = nullptr;
-Fl_Int_Input* lat_degrees_field = nullptr;
-Fl_Choice* lat_dir_choice = nullptr;
-Fl_Int_Input* lat_minutes_field = nullptr;
 
 namespace {
 const char* const ZoneSignItems[] = {"+", "-"};
@@ -98,11 +77,6 @@ Fl_Choice* choice(int x, int y, int w, int h, const char* label,
   return field;
 }
 
-void ok_button(Fl_Widget*, void*) { chart_data_ok(); }
-void now_button(Fl_Widget*, void*) { chart_data_now(); }
-void cancel_button(Fl_Widget*, void*) { chart_data_cancel(); }
-void find_button(Fl_Widget*, void*) { chart_data_find(); }
-
 void write_angle(const SignedAngle& angle, Fl_Int_Input* whole, Fl_Choice* side,
                  Fl_Int_Input* sixtieths) {
   write_int(whole, angle.whole);
@@ -110,62 +84,24 @@ void write_angle(const SignedAngle& angle, Fl_Int_Input* whole, Fl_Choice* side,
   write_int(sixtieths, angle.sixtieths);
 }
 
-// The zone fields from the fill, asking when the time happened twice; left
-// as they are (and said why) when no zone is known.
-void write_zone(const PlaceFill& fill) {
-  SignedAngle zone = fill.zone;
-  if (fill.zone_fill == PlaceFill::zone_twice) {
-    const int chosen = ask_choice(fill.message.c_str(), fill.earlier_text.c_str(),
-                                  fill.later_text.c_str());
-    if (chosen == 0) return;
-    zone = chosen == 1 ? fill.earlier : fill.later;
-  } else if (fill.zone_fill == PlaceFill::zone_kept) {
-    show_alert(fill.message.c_str());
-    return;
-  }
-  write_angle(zone, zone_hours_field, zone_sign_choice, zone_minutes_field);
+ChartDataDialog& dialog_of(Fl_Widget* widget) {
+  Fl_Window* window = widget->as_window() ? widget->as_window() : widget->window();
+  return *static_cast<ChartDataDialog*>(window);
 }
 
-ChartDataEntries read_entries() {
-  ChartDataEntries entries;
-  entries.name = name_field->value();
-  entries.month_index = month_choice->value();
-  entries.day = day_field->value();
-  entries.year = year_field->value();
-  entries.hour = hour_field->value();
-  entries.minute = minute_field->value();
-  entries.zone_sign_index = zone_sign_choice->value();
-  entries.zone_hours = zone_hours_field->value();
-  entries.zone_minutes = zone_minutes_field->value();
-  entries.place = place_field->value();
-  entries.lon_degrees = lon_degrees_field->value();
-  entries.lon_dir_index = lon_dir_choice->value();
-  entries.lon_minutes = lon_minutes_field->value();
-  entries.lat_degrees = lat_degrees_field->value();
-  entries.lat_dir_index = lat_dir_choice->value();
-  entries.lat_minutes = lat_minutes_field->value();
-  return entries;
-}
+void ok_button(Fl_Widget* widget, void*) { dialog_of(widget).chart_data_ok(); }
+void now_button(Fl_Widget* widget, void*) { dialog_of(widget).chart_data_now(); }
+void cancel_button(Fl_Widget* widget, void*) { dialog_of(widget).chart_data_cancel(); }
+void find_button(Fl_Widget* widget, void*) { dialog_of(widget).chart_data_find(); }
 
-// Called from the dialog's own callbacks, so the toolkit deletes the window
-// once the callback has returned.
-void destroy_dialog() {
-  Fl::delete_widget(chart_data_window);
-  chart_data_window = nullptr;
-  name_field = place_field = nullptr;
-  month_choice = zone_sign_choice = lon_dir_choice = lat_dir_choice = nullptr;
-  day_field = year_field = hour_field = minute_field = nullptr;
-  zone_hours_field = zone_minutes_field = nullptr;
-  lon_degrees_field = lon_minutes_field = lat_degrees_field = lat_minutes_field = nullptr;
-}
 }  // namespace
 
-void show_chart_data_dialog(bool prefill) {
-  const ChartInput& chart = ChartState.chart.input;
-  chart_data_window = new Fl_Window(280, 240, "Chart Data");
-  // The frame's close control and Escape would only hide the window, and the
-  // next opening would lose it: they cancel instead.
-  chart_data_window->callback(cancel_button);
+ChartDataDialog::ChartDataDialog(ChartDataOwner& owner, const ChartInput& chart,
+                                 bool prefill)
+    : Fl_Window(280, 240, "Chart Data"), owner_(owner) {
+  // The frame's close control and Escape would only hide the window: they
+  // cancel instead.
+  callback(cancel_button);
 
   name_field = text_field(40, 10, 184, 25, "Name:", prefill, chart.name);
   month_choice = choice(60, 40, 50, 25, "Date: ", MonthAbbrev, prefill, chart.month - 1);
@@ -191,63 +127,103 @@ void show_chart_data_dialog(bool prefill) {
   (new Fl_Button(110, 200, 60, 25, "Now!"))->callback(now_button);
   (new Fl_Button(200, 200, 60, 25, "Cancel"))->callback(cancel_button);
 
-  chart_data_window->end();
-  chart_data_window->set_modal();
-  chart_data_window->show();
+  end();
+  set_modal();
 }
 
-void chart_data_ok() {
+ChartDataEntries ChartDataDialog::read_entries() const {
+  ChartDataEntries entries;
+  entries.name = name_field->value();
+  entries.month_index = month_choice->value();
+  entries.day = day_field->value();
+  entries.year = year_field->value();
+  entries.hour = hour_field->value();
+  entries.minute = minute_field->value();
+  entries.zone_sign_index = zone_sign_choice->value();
+  entries.zone_hours = zone_hours_field->value();
+  entries.zone_minutes = zone_minutes_field->value();
+  entries.place = place_field->value();
+  entries.lon_degrees = lon_degrees_field->value();
+  entries.lon_dir_index = lon_dir_choice->value();
+  entries.lon_minutes = lon_minutes_field->value();
+  entries.lat_degrees = lat_degrees_field->value();
+  entries.lat_dir_index = lat_dir_choice->value();
+  entries.lat_minutes = lat_minutes_field->value();
+  return entries;
+}
+
+void ChartDataDialog::chart_data_ok() {
   ChartInput input = read_chart_data(read_entries());
   if (const char* message = accept_chart_input(input)) {
-    show_alert(message);
+    owner_.owner_prompts().alert(message);
     return;
   }
-  ChartState.chart.input = input;
-  compute_chart();
-  redraw_chart_view();
-  destroy_dialog();
+  owner_.compute_chart(input);
+  owner_.close_chart_data_dialog();
 }
 
-void chart_data_now() {
-  std::tm local = read_local_clock();
-  ChartInput& chart = ChartState.chart.input;
-  chart.month = local.tm_mon + 1;
-  chart.day = local.tm_mday;
-  chart.year = local.tm_year + 1900;
-  chart.hour = local.tm_hour;
-  chart.minute = local.tm_min;
-  month_choice->value(chart.month - 1);
-  write_int(day_field, chart.day);
-  write_int(year_field, chart.year);
-  write_int(hour_field, chart.hour);
-  write_int(minute_field, chart.minute);
+void ChartDataDialog::chart_data_now() {
+  const std::tm local = owner_.read_clock();
+  const ChartInput now = present_moment_input(local);
+  month_choice->value(now.month - 1);
+  write_int(day_field, now.day);
+  write_int(year_field, now.year);
+  write_int(hour_field, now.hour);
+  write_int(minute_field, now.minute);
+  // The clock's date and time are of the clock's zone.
+  write_angle(zone_angle(now), zone_hours_field, zone_sign_choice, zone_minutes_field);
 }
 
-void chart_data_cancel() { destroy_dialog(); }
+void ChartDataDialog::chart_data_cancel() { owner_.close_chart_data_dialog(); }
 
-void chart_data_find() {
+void ChartDataDialog::chart_data_find() {
   Atlas atlas;
   std::string error;
   if (!load_atlas(atlas, error)) {
-    show_alert(error.c_str());
+    owner_.owner_prompts().alert(error.c_str());
     return;
   }
   const std::string text = place_field->value();
   PlaceMatches matches = look_up_place(atlas, text);
   if (matches.outcome != PlaceMatches::found) {
-    show_alert(no_place_message(text).c_str());
-  } else if (matches.places.size() == 1) {
-    fill_chart_data_place(matches.places.front());
-  } else {
-    show_place_list(std::move(matches.places), fill_chart_data_place);
+    owner_.owner_prompts().alert(no_place_message(text).c_str());
+    return;
   }
+  if (matches.places.size() == 1) {
+    fill_chart_data_place(matches.places.front());
+    return;
+  }
+  auto places = std::make_shared<std::vector<AtlasPlace>>(std::move(matches.places));
+  // The list is modal over the dialog, which stays while it is shown.
+  PickList& list = owner_.open_pick_list(PlaceListLayout, [this, places](int index) {
+    fill_chart_data_place((*places)[static_cast<std::size_t>(index)]);
+  });
+  for (const AtlasPlace& place : *places)
+    list.list->add(
+        (place_label(place) + "\t" + std::to_string(place.population)).c_str());
+  list.finish(nullptr);
 }
 
-void fill_chart_data_place(const AtlasPlace& place) {
-  if (chart_data_window == nullptr) return;
+void ChartDataDialog::fill_chart_data_place(const AtlasPlace& place) {
   const PlaceFill fill = fill_for_place(place, read_entries());
   place_field->value(fill.place.c_str());
   write_angle(fill.longitude, lon_degrees_field, lon_dir_choice, lon_minutes_field);
   write_angle(fill.latitude, lat_degrees_field, lat_dir_choice, lat_minutes_field);
   write_zone(fill);
+}
+
+// The zone fields from the fill, asking when the time happened twice; left
+// as they are (and said why) when no zone is known.
+void ChartDataDialog::write_zone(const PlaceFill& fill) {
+  SignedAngle zone = fill.zone;
+  if (fill.zone_fill == PlaceFill::zone_twice) {
+    const int chosen = owner_.owner_prompts().choice(
+        fill.message.c_str(), fill.earlier_text.c_str(), fill.later_text.c_str());
+    if (chosen == 0) return;
+    zone = chosen == 1 ? fill.earlier : fill.later;
+  } else if (fill.zone_fill == PlaceFill::zone_kept) {
+    owner_.owner_prompts().alert(fill.message.c_str());
+    return;
+  }
+  write_angle(zone, zone_hours_field, zone_sign_choice, zone_minutes_field);
 }

@@ -1,114 +1,124 @@
-#include "gui/chart_file_commands.h"
-
-#include <FL/Fl.H>
-#include <FL/Fl_Button.H>
+// File > Open, Save and Export..., and the saved charts as a pick list.
 #include <FL/Fl_Hold_Browser.H>
-#include <FL/Fl_Window.H>
+#include <FL/Fl_Scroll.H>
 
 #include <string>
+#include <vector>
 
 #include "chart_file/chart_line.h"
 #include "chart_file/chart_rows.h"
 #include "chart_file/chart_save.h"
-#include "gui/chart_state.h"
-#include "gui/chart_view.h"
-#include "gui/message_boxes.h"
-
-Fl_Window* chart_list_window = nullptr;
-Fl_Hold_Browser* chart_list = nullptr;
+#include "cli/output_formats.h"
+#include "cli/print_output.h"
+#include "cli/text_lines.h"
+#include "entry/checked_chart_line.h"
+#include "gui/main_window.h"
 
 namespace {
 
 const char* const chart_file_name = "charts.vnt";
 
-// The browser calls back on arrow keys as well: those only select, and only a
-// double-click opens.
-void chart_list_callback(Fl_Widget*, void*) {
-  if (Fl::event() == FL_RELEASE && Fl::event_clicks() > 0) open_selected_chart();
+// The list filled with the rows of the chart file that hold a line; nullptr,
+// or why there is nothing to pick: the file cannot be read, is no regular
+// file, or holds no line. A file that fails midway lists nothing.
+const char* fill_with_saved_charts(Fl_Browser& list) {
+  const ChartReadResult result =
+      read_chart_rows(chart_file_name, [&list](std::size_t, const char* text) {
+        list.add(text);
+        return true;
+      });
+  if (result == chart_read_ok) return nullptr;
+  list.clear();
+  return chart_read_message(result);
 }
 
-void ok_callback(Fl_Widget*, void*) { open_selected_chart(); }
-void cancel_callback(Fl_Widget*, void*) { close_chart_list(); }
+// "Line 3: Unknown month in chart line!": a refused line with its number
+// among the file's rows, as vantrel-print names it.
+std::string refused_line(std::size_t row, const char* why) {
+  return "Line " + std::to_string(row) + ": " + why;
+}
+
+// The extension of a file name, after its last dot in its last part.
+std::string extension_of(const std::string& path) {
+  const std::size_t dot = path.rfind('.');
+  const std::size_t slash = path.rfind('/');
+  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return "";
+  return path.substr(dot + 1);
+}
 
 }  // namespace
 
-void show_chart_list() {
-  chart_list_window = new Fl_Window(360, 300, "Select Chart");
-  // The frame's close control and Escape would only hide the window, and the
-  // next Open would lose it: they cancel instead.
-  chart_list_window->callback(cancel_callback);
-  chart_list = new Fl_Hold_Browser(20, 20, 300, 200, "Chart List");
-  chart_list->when(FL_WHEN_ENTER_KEY);
-  chart_list->callback(chart_list_callback);
-  chart_list->textfont(FL_COURIER);
-  // A row never holds a newline, so no row is taken for '@' formatting.
-  chart_list->format_char('\n');
-  const ChartReadResult listed = load_chart_list(chart_list, chart_file_name);
-  if (listed == chart_read_ok) {
-    auto* ok = new Fl_Button(40, 250, 40, 25, "OK");
-    ok->callback(ok_callback);
-    // The hold browser ignores Enter, which then comes to the window as a
-    // shortcut: OK takes it, so Enter opens the current row.
-    ok->shortcut(FL_Enter);
-  } else {
-    // Nothing to open: the list's label says why.
-    chart_list->label(chart_read_message(listed));
-  }
-  auto* cancel = new Fl_Button(240, 250, 60, 25, "Cancel");
-  cancel->callback(cancel_callback);
-  chart_list_window->end();
-  chart_list_window->set_modal();
-  chart_list_window->show();
+void MainWindow::pick_saved_chart(const PickListLayout& layout,
+                                  std::function<void(const Chart&)> take) {
+  PickList& list = open_pick_list(layout, [this, take](int index) {
+    std::string text;
+    std::size_t row = 0;
+    ChartReadResult found = chart_row_at(chart_file_name, index, text, row);
+    if (found != chart_read_ok) {
+      if (const char* why = chart_read_message(found)) prompts.alert(why);
+      return;
+    }
+    ChartInput input = chart_state.chart.input;
+    if (const char* why = read_checked_chart_line(text.c_str(), input)) {
+      prompts.alert(refused_line(row, why).c_str());
+      return;
+    }
+    take(chart_of(input));
+  });
+  list.finish(fill_with_saved_charts(*list.list));
 }
 
-ChartReadResult load_chart_list(Fl_Browser* browser, const char* filename) {
-  browser->clear();
-  const ChartReadResult result =
-      read_chart_rows(filename, [browser](std::size_t, const char* text) {
-        browser->add(text);
-        return true;
-      });
-  // A file that fails midway lists nothing rather than a part of it.
-  if (result != chart_read_ok) browser->clear();
-  return result;
+void MainWindow::show_chart_list() {
+  pick_saved_chart(ChartListLayout, [this](const Chart& chart) {
+    chart_state.chart = chart;
+    chart_view->redraw();
+  });
 }
 
-void open_selected_chart() {
-  const int row = chart_list->value();  // from 1; 0 before any pick
-  load_chart_line(row > 0 ? row - 1 : 0);
-  close_chart_list();
-}
-
-void close_chart_list() {
-  if (chart_list_window == nullptr) return;
-  chart_list_window->hide();
-  // Called from the list's own callbacks: the toolkit deletes it later.
-  Fl::delete_widget(chart_list_window);
-  chart_list_window = nullptr;
-  chart_list = nullptr;
-}
-
-void load_chart_line(int index) {
-  const ChartReadResult result =
-      load_chart_row(chart_file_name, index, ChartState.chart.input);
-  if (result == chart_read_ok) {
-    compute_chart();
-    redraw_chart_view();
-    return;
-  }
-  if (const char* text = chart_read_message(result)) show_alert(text);
-}
-
-void save_chart() {
+void MainWindow::save_chart() {
   ChartLine line;
-  write_chart_line(ChartState.chart.input, line);
+  write_chart_line(chart_state.chart.input, line);
   const ChartSaveResult result = append_chart_line(chart_file_name, line);
   if (result == chart_saved) {
-    show_message("Chart has been saved.");
+    prompts.message("Chart has been saved.");
     return;
   }
   // The alert's first line as it always was, the cause beneath it.
   const std::string text =
       std::string("Error saving chart!\n") + chart_save_cause(result);
-  show_alert(text.c_str());
+  prompts.alert(text.c_str());
+}
+
+bool MainWindow::export_chart_to(const std::string& path, std::string& error) const {
+  const OutputFormat* format = format_named(extension_of(path));
+  if (format == nullptr || format->textual) {
+    std::vector<std::string> pictures;
+    for (int i = 0; i < output_format_count; ++i)
+      if (!OutputFormats[i].textual)
+        pictures.push_back(std::string(".") + OutputFormats[i].name);
+    error = "Name the file " + joined_words(pictures, ", ", " or ") + ".";
+    return false;
+  }
+  std::string picture;
+  const ReportRequest request{chart_state.chart, chart_state.chart_style, 1, nullptr, {}};
+  if (const char* failure = format->write(picture, request)) {
+    error = failure;
+    return false;
+  }
+  PrintOutput output;
+  if (open_print_output(output, path, nullptr)) {
+    write_print_output(output, picture);
+    if (finish_print_output(output)) return true;
+  }
+  error = output.error;
+  return false;
+}
+
+void MainWindow::export_chart() {
+  const std::string path = prompts.file_to_save(
+      "Export Chart", "PNG picture\t*.png\nPDF document\t*.pdf\nSVG picture\t*.svg");
+  if (path.empty()) return;
+  std::string error;
+  if (!export_chart_to(path, error))
+    prompts.alert(("Error exporting chart!\n" + error).c_str());
 }

@@ -4,7 +4,6 @@
 
 #include "drawing/chart_blocks.h"
 #include "drawing/chart_geometry.h"
-#include "gui/chart_state.h"
 
 namespace {
 // The toolkit draws in window coordinates: every point is shifted by the
@@ -24,8 +23,8 @@ struct ToolkitCanvas : ChartCanvas {
 };
 }  // namespace
 
-draw_chart::draw_chart(int x, int y, int width, int height)
-    : Fl_Widget(x, y, width, height, "chart") {
+draw_chart::draw_chart(int x, int y, int width, int height, const ChartState& shown)
+    : Fl_Widget(x, y, width, height, "chart"), shown_(shown) {
   align(FL_ALIGN_TOP);
   box(FL_FLAT_BOX);
   color(FL_WHITE);
@@ -34,5 +33,5 @@ draw_chart::draw_chart(int x, int y, int width, int height)
 void draw_chart::draw() {
   fl_font(FL_HELVETICA, chart_font_size);
   ToolkitCanvas canvas(x(), y());
-  draw_chart_blocks(canvas, ChartState.chart, ChartState.chart_style);
+  draw_chart_blocks(canvas, shown_.chart, shown_.chart_style);
 }

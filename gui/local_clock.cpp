@@ -6,5 +6,3 @@ std::tm system_local_time() {
   localtime_r(&now, &local);
   return local;
 }
-
-LocalClockReader read_local_clock = system_local_time;

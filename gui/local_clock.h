@@ -2,9 +2,8 @@
 
 #include <ctime>
 
-// Reads the system clock as broken-down local time. Tests put a fixed
-// reading in its place.
+// Reads the system clock as broken-down local time. The window is given one
+// when it is made: tests give it a fixed reading.
 using LocalClockReader = std::tm (*)();
-extern LocalClockReader read_local_clock;
 
 std::tm system_local_time();

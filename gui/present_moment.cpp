@@ -14,10 +14,13 @@ ChartInput present_moment_input(const std::tm& local) {
   input.year = local.tm_year + 1900;
   input.hour = local.tm_hour;
   input.minute = local.tm_min;
-  // The clock's own offset from Universal Time at that moment (seconds east),
-  // to the whole minute, the chart's way round.
-  set_zone(input, angle_of_minutes(-nearest_whole_minutes(local.tm_gmtoff)));
+  set_zone(input, clock_zone(local));
   set_longitude(input, {});
   set_latitude(input, {});
   return input;
+}
+
+SignedAngle clock_zone(const std::tm& local) {
+  // tm_gmtoff counts seconds east of Greenwich.
+  return angle_of_minutes(-nearest_whole_minutes(local.tm_gmtoff));
 }

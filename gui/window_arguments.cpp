@@ -1,22 +1,33 @@
 #include "gui/window_arguments.h"
 
+#include <FL/Fl.H>
+
 #include <string_view>
 
 #include "base/version.h"
 
-WindowRequest window_request(int argc, const char* const* argv) {
-  for (int i = 1; i < argc; ++i) {
+WindowRequest window_request(int argc, char** argv, std::string& refused) {
+  for (int i = 1; i < argc;) {
     const std::string_view argument = argv[i];
     if (argument == "--help" || argument == "-h") return WindowRequest::help;
     if (argument == "--version" || argument == "-V") return WindowRequest::version;
+    // The toolkit's own switch moves i past itself and its value.
+    if (Fl::arg(argc, argv, i) == 0) {
+      refused = argument;
+      return WindowRequest::refused;
+    }
   }
   return WindowRequest::open_window;
 }
 
-std::string window_answer(WindowRequest request, const char* toolkit_switches) {
+std::string window_answer(WindowRequest request, const char* toolkit_switches,
+                          const std::string& refused) {
   if (request == WindowRequest::version)
     return std::string("vantrel ") + program_version + "\n";
-  std::string text =
+  std::string text = request == WindowRequest::refused
+                         ? "vantrel: unknown option '" + refused + "'\n"
+                         : std::string();
+  text +=
       "usage: vantrel [-h | --help | -V | --version] [toolkit options]\n"
       "\n"
       "Opens the Vantrel window on the chart of the present moment. File > New\n"

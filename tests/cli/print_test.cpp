@@ -28,6 +28,7 @@ class Print : public InFreshFolder {
   void SetUp() override {
     InFreshFolder::SetUp();
     std::filesystem::copy_file(golden + "charts.vnt", "charts.vnt");
+    std::filesystem::copy_file(golden + "impossible.vnt", "impossible.vnt");
     std::filesystem::create_symlink("charts.vnt", "link.vnt");
     write_file("empty.vnt", "");
   }
@@ -158,7 +159,7 @@ TEST_F(Print, OutputFileWholeOrNotAtAll) {
             "vantrel-print: cannot replace taken: Is a directory\n");
   EXPECT_EQ(run_print(delhi + " --output charts.vnt/chart.txt").err,
             "vantrel-print: cannot write charts.vnt/chart.txt: Not a directory\n");
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 5);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 6);
   // Mended: the list of places said nothing of a full disk.
   const std::vector<std::vector<const char*>> commands = {
       {"vantrel-print", "--date", "2000-01-01", "--time", "12:00"},
@@ -195,8 +196,9 @@ TEST_F(Print, TakenTemporaryNamesArePassedOver) {
   std::istringstream in(said);
   for (std::string word; in >> word;) words.push_back(word);
   std::sort(words.begin() + 1, words.end());
-  EXPECT_EQ(words, (std::vector<std::string>{"0", "chart.txt", "chart.txt.tmp",
-                                             "charts.vnt", "empty.vnt", "link.vnt"}));
+  EXPECT_EQ(words,
+            (std::vector<std::string>{"0", "chart.txt", "chart.txt.tmp", "charts.vnt",
+                                      "empty.vnt", "impossible.vnt", "link.vnt"}));
 }
 
 // Mended: --output naming a device or FIFO renamed a file over it (as root,

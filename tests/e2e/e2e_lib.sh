@@ -82,7 +82,8 @@ menu_file_new() { menu_file 30; }
 menu_file_edit() { menu_file 49; }
 menu_file_open() { menu_file 68; }
 menu_file_save() { menu_file 87; }
-menu_file_quit() { menu_file 107; }
+menu_file_export() { menu_file 106; }
+menu_file_quit() { menu_file 126; }
 menu_chart_style() {
   click_at "$MAIN_WINDOW" 60 10
   hover_at "$MAIN_WINDOW" 70 30

@@ -26,6 +26,13 @@ window=$work/usr/bin/vantrel
 [ "$(DISPLAY='' "$window" --version)" = "vantrel $("$work/usr/bin/vantrel-print" --version | cut -d' ' -f2)" ] ||
   fail "vantrel --version"
 DISPLAY='' "$window" -h | grep -q '^ -g\[eometry\] WxH+X+Y$' || fail "vantrel -h lists no toolkit switch"
+# An argument neither the program's nor the toolkit's: the usage, no window.
+status=0
+DISPLAY='' "$window" --bogus >"$work/bogus.out" 2>"$work/bogus.err" || status=$?
+[ "$status" = 2 ] && [ ! -s "$work/bogus.out" ] &&
+  head -1 "$work/bogus.err" | grep -qx "vantrel: unknown option '--bogus'" ||
+  fail "vantrel --bogus: status $status, $(head -1 "$work/bogus.err")"
+rm "$work/bogus.out" "$work/bogus.err"
 
 print=$work/usr/bin/vantrel-print
 # Debian's Cairo brings libX11 along for surfaces the printer never makes.

@@ -68,6 +68,14 @@ for picture in main_window_start main_window_north; do
 done
 menu_south_chart
 
+# Reports > Dashas by its shortcut: a window of the report's text.
+key ctrl+3
+report=$(wait_window '^Dashas - Typed Test Chart$') || fail "Ctrl+3 opened no Dashas window"
+sleep 0.3
+screenshot report_dashas "$report"
+"$VANTREL_CLOSE_TOOL" "$report"
+wait_window_gone '^Dashas - ' || fail "the close control left the report window"
+
 menu_file_new
 dialog=$(wait_window '^Chart Data$') || fail "File > New opened no dialog"
 "$VANTREL_CLOSE_TOOL" "$dialog"

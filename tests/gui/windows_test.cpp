@@ -1,6 +1,6 @@
 // The real windows on the test display, driven in-process: the main window
-// built as the program's entry builds it, the Chart Data dialog and the
-// Select Chart list. The end-to-end road types, saves and opens through them.
+// as the program's entry makes it, the Chart Data dialog, the pick lists and
+// the report windows. The end-to-end road types, saves and opens through them.
 #include <gtest/gtest.h>  // before the toolkit, whose X11 macros clash with it
 
 #include <FL/Fl.H>
@@ -10,30 +10,28 @@
 #include <FL/Fl_Int_Input.H>
 #include <FL/Fl_Menu_Bar.H>
 #include <FL/Fl_Scroll.H>
+#include <FL/Fl_Text_Buffer.H>
+#include <FL/Fl_Text_Display.H>
 #include <FL/fl_draw.H>
 #include <FL/x.H>
 #include <X11/Xutil.h>
 
 #include <cstring>
+#include <memory>
 #include <sstream>
 #include <typeinfo>
 
 #include "chart_file/chart_line.h"
 #include "cli/text_report.h"
 #include "gui/chart_data_dialog.h"
-#include "gui/chart_file_commands.h"
-#include "gui/chart_state.h"
-#include "gui/draw_chart.h"
-#include "gui/local_clock.h"
 #include "gui/main_window.h"
-#include "gui/message_boxes.h"
-#include "gui/place_list.h"
-#include "support/test_support.h"
+#include "gui/report_window.h"
+#include "support/print_run.h"
 
 namespace {
 
 std::ostringstream transcript;
-Fl_Window* window = nullptr;
+MainWindow* window = nullptr;
 
 void settle() {
   for (Fl_Window* w = Fl::first_window(); w; w = Fl::next_window(w)) w->wait_for_expose();
@@ -46,12 +44,16 @@ void press(Fl_Window* dialog, const char* label) {
       dialog->child(i)->do_callback();
 }
 
-void press_key(Fl_Window* target, int key, const char* text) {
+void press_key(Fl_Window* target, int key, const char* text, int state = 0) {
   Fl::e_keysym = key;
-  Fl::e_state = 0;
+  Fl::e_state = state;
   Fl::e_text = const_cast<char*>(text);
   Fl::e_length = static_cast<int>(std::strlen(text));
   Fl::handle(FL_KEYBOARD, target);
+}
+
+void pick(const char* path) {
+  window->menu_bar->picked(window->menu_bar->find_item(path));
 }
 
 // Each child as "class x,y wxh label: value, items, rows (shortcut)".
@@ -94,9 +96,9 @@ void screenshot(Fl_Window* shown, const char* name) {
 void note(const char* step) {
   settle();
   ChartLine line;
-  write_chart_line(ChartState.chart.input, line);
-  transcript << "after " << step << ": dialog " << (chart_data_window != nullptr)
-             << ", list " << (chart_list_window != nullptr) << "\n"
+  write_chart_line(window->chart_state.chart.input, line);
+  transcript << "after " << step << ": dialog " << (window->chart_data_dialog != nullptr)
+             << ", list " << (window->pick_list != nullptr) << "\n"
              << line.text;
 }
 
@@ -122,47 +124,59 @@ std::tm december_7_2009() {
   return local;
 }
 
+ChartDataDialog& dialog() { return *window->chart_data_dialog; }
+
 // The dialog's place, coordinates and zone as typed.
 void note_place_fields() {
-  transcript << "  place [" << place_field->value() << "] " << lon_degrees_field->value()
-             << lon_dir_choice->text() << lon_minutes_field->value() << " "
-             << lat_degrees_field->value() << lat_dir_choice->text()
-             << lat_minutes_field->value() << " zone " << zone_sign_choice->text()
-             << zone_hours_field->value() << ":" << zone_minutes_field->value() << "\n";
+  const ChartDataDialog& d = dialog();
+  transcript << "  place [" << d.place_field->value() << "] "
+             << d.lon_degrees_field->value() << d.lon_dir_choice->text()
+             << d.lon_minutes_field->value() << " " << d.lat_degrees_field->value()
+             << d.lat_dir_choice->text() << d.lat_minutes_field->value() << " zone "
+             << d.zone_sign_choice->text() << d.zone_hours_field->value() << ":"
+             << d.zone_minutes_field->value() << "\n";
 }
+
+// The file a test's file chooser names.
+std::string chosen_file;
 
 class Windows : public InFreshFolder {
  protected:
-  // The chart the window opens on, over whatever an earlier chart left: the
-  // clock's reading as Universal Time at 0 W 0, 0 N 0, in the South style.
+  // The window the program opens, on a fixed clock reading: the reading as
+  // its local time at 0 W 0, 0 N 0, in the South style.
   static void SetUpTestSuite() {
-    std::memset(&ChartState, 0x5a, sizeof ChartState);
-    ChartInput& input = ChartState.chart.input;
-    input.name[31] = input.place[31] = input.date_line[63] = '\0';
-    read_local_clock = march_7_2009;
-    present_moment_chart();
+    setenv("TZ", "UTC", 1);
+    tzset();
+    window = new MainWindow(march_7_2009);
     std::string report;
-    append_text_report(report,
-                       {ChartState.chart, ChartState.chart_style, 1, nullptr, {}});
+    append_text_report(report, {window->chart_state.chart, 0, 1, nullptr, {}});
     transcript << report;
     note("start");
-    window = begin_main_window();
-    new draw_chart(chart_view->x() + 8, chart_view->y(), 440, 1008);
-    end_main_window(window);
-    window->show();
-    settle();
-    show_alert = [](const char* text) { transcript << "alert: " << text << "\n"; };
-    show_message = [](const char* text) { transcript << "message: " << text << "\n"; };
+    window->prompts.alert = [](const char* text) {
+      transcript << "alert: " << text << "\n";
+    };
+    window->prompts.message = [](const char* text) {
+      transcript << "message: " << text << "\n";
+    };
     // Asked which of two offsets, the later is taken.
-    ask_choice = [](const char* text, const char* first, const char* second) {
+    window->prompts.choice = [](const char* text, const char* first, const char* second) {
       transcript << "asked: " << text << " [" << first << "] [" << second << "]\n";
       return 2;
     };
+    window->prompts.file_to_save = [](const char*, const char*) { return chosen_file; };
+    window->show();
+    settle();
+  }
+  static void TearDownTestSuite() {
+    delete window;
+    unsetenv("TZ");
+    tzset();
   }
   void SetUp() override {
     InFreshFolder::SetUp();
-    ASSERT_EQ(read_chart_line(delhi.c_str(), ChartState.chart.input), chart_read_ok);
-    compute_chart();
+    ChartInput input{};
+    ASSERT_EQ(read_chart_line(delhi.c_str(), input), chart_read_ok);
+    window->compute_chart(input);
   }
 };
 
@@ -178,14 +192,14 @@ TEST_F(Windows, ChartStyles) {
     return rgb[0] < 64 && rgb[1] < 64 && rgb[2] < 64;
   };
   auto item = [](const char* style) {
-    return main_menu_bar->find_item(
+    return window->menu_bar->find_item(
         (std::string("Options/Chart Style.../") + style + " Chart").c_str());
   };
   for (const char* style : {"North", "North", "South", "South"}) {
     const bool north = style[0] == 'N';
-    main_menu_bar->picked(item(style));
+    window->menu_bar->picked(item(style));
     settle();
-    EXPECT_EQ(ChartState.chart_style, north);
+    EXPECT_EQ(window->chart_state.chart_style, north);
     EXPECT_TRUE(item(style)->value() && !item(north ? "South" : "North")->value());
     EXPECT_TRUE(black(0, 0) && black(90, north ? 90 : 45) && !black(60, 150)) << style;
     EXPECT_EQ(black(90, 45), !north);  // the South grid's first rule
@@ -194,12 +208,7 @@ TEST_F(Windows, ChartStyles) {
     for (int x = 0; x < 14; ++x)
       for (int y = 370; y <= 380; ++y) label = label || black(x, y);
     EXPECT_TRUE(label) << style;
-    if (const char* folder = std::getenv("VANTREL_ARTIFACTS")) {
-      const std::string command = "import -window " + std::to_string(fl_xid(window)) +
-                                  " " + folder + "/chart_" + (north ? "north" : "south") +
-                                  ".png";
-      EXPECT_EQ(std::system(command.c_str()), 0) << command;
-    }
+    screenshot(window, north ? "chart_north.png" : "chart_south.png");
   }
   window->size(440, 480);
 }
@@ -210,7 +219,8 @@ TEST_F(Windows, ChartStyles) {
 // stand as they are ('@' formats nothing). Mended: a row without a line loads
 // nothing; a refused line, a vanished file and a full disk are reported; the
 // frame's close control and Escape destroy the dialog and the list, as Cancel
-// does, where the handles kept a hidden window.
+// does; Now! fills the dialog's date, time and zone and leaves the chart; a
+// line that fails the dialog's checks is refused with its number.
 TEST_F(Windows, Transcript) {
   XSizeHints hints{};
   long supplied = 0;
@@ -218,28 +228,31 @@ TEST_F(Windows, Transcript) {
   describe(window);
   transcript << "size range " << hints.min_width << "x" << hints.min_height << " to "
              << hints.max_width << "x" << hints.max_height << "\n";
-  main_menu_bar->picked(main_menu_bar->find_item("Help/About"));
-  main_menu_bar->picked(main_menu_bar->find_item("File/New"));
-  describe(chart_data_window);
-  press(chart_data_window, "OK");
+  pick("Help/About");
+  pick("File/New");
+  describe(&dialog());
+  press(&dialog(), "OK");
   note("OK on the empty dialog");
-  press(chart_data_window, "Cancel");
-  main_menu_bar->picked(main_menu_bar->find_item("File/Edit"));
-  press(chart_data_window, "Now!");
-  describe(chart_data_window);
-  press(chart_data_window, "Cancel");
+  press(&dialog(), "Cancel");
+  pick("File/Edit");
+  press(&dialog(), "Now!");
+  describe(&dialog());
+  press(&dialog(), "Cancel");
   note("Edit, Now! and Cancel");
+  pick("File/Save");
+  transcript << read_file("charts.vnt");
+  std::remove("charts.vnt");
   // Mended: a paste of about 100 KB into Name or Place aborted the program in
   // the toolkit; a paste is taken up to the 23 bytes the chart keeps.
-  main_menu_bar->picked(main_menu_bar->find_item("File/Edit"));
+  pick("File/Edit");
   const std::string paste = "Pasted " + std::string(100000, 'x');
-  for (Fl_Input* field : {name_field, place_field}) {
-    field->position(field->size(), field == name_field ? field->size() : 0);
+  for (Fl_Input* field : {dialog().name_field, dialog().place_field}) {
+    field->position(field->size(), field == dialog().name_field ? field->size() : 0);
     Fl::copy(paste.data(), static_cast<int>(paste.size()), 0);
     Fl::paste(*field, 0);
     transcript << "pasted: [" << field->value() << "]\n";
   }
-  press(chart_data_window, "Cancel");
+  press(&dialog(), "Cancel");
 
   // Enter, as OK, opens the chosen row, the first before any pick.
   const std::string three = chart_named("First") + chart_named("Second") + "@b@c x\n";
@@ -256,30 +269,32 @@ TEST_F(Windows, Transcript) {
       {std::string(100000, '\0'), 1, "Cancel"},
       {chart_named("Bad").replace(23, 3, "Foo"), 1, "Enter"},
       {chart_named("Huge").replace(31, 12, "999999999999"), 1, "Enter"},
+      {"\n" + chart_named("Year").replace(31, 4, "1599"), 1, "Enter"},
       {"\xEF\xBB\xBF\n\r\n" + chart_named("CRLF").insert(99, "\r"), 1, "Enter"}};
   for (const auto& step : opened) {
     write_file("charts.vnt", step.content);
-    main_menu_bar->picked(main_menu_bar->find_item("File/Open"));
-    if (step.row) chart_list->select(step.row);
-    if (&step == opened) describe(chart_list_window);
-    Fl::focus(chart_list);
-    if (*step.button == 'E') press_key(chart_list_window, FL_Enter, "\r");
-    if (*step.button != 'E') press(chart_list_window, step.button);
+    pick("File/Open");
+    Fl_Hold_Browser* list = window->pick_list->list;
+    if (step.row) list->select(step.row);
+    if (&step == opened) describe(window->pick_list);
+    Fl::focus(list);
+    if (*step.button == 'E') press_key(window->pick_list, FL_Enter, "\r");
+    if (*step.button != 'E') press(window->pick_list, step.button);
     note((std::string(step.button) + " on row " + std::to_string(step.row)).c_str());
   }
-  main_menu_bar->picked(main_menu_bar->find_item("File/Open"));
+  pick("File/Open");
   std::remove("charts.vnt");
-  press(chart_list_window, "OK");
+  press(window->pick_list, "OK");
   note("open a vanished file");
-  main_menu_bar->picked(main_menu_bar->find_item("File/Open"));
-  describe(chart_list_window);
-  press(chart_list_window, "Cancel");
+  pick("File/Open");
+  describe(window->pick_list);
+  press(window->pick_list, "Cancel");
   note("Open with no file");
-  main_menu_bar->picked(main_menu_bar->find_item("File/Save"));
+  pick("File/Save");
   transcript << read_file("charts.vnt");
   std::remove("charts.vnt");
   ASSERT_EQ(symlink("/dev/full", "charts.vnt"), 0);
-  main_menu_bar->picked(main_menu_bar->find_item("File/Save"));
+  pick("File/Save");
   note("Save twice, the second time to a full disk");
   // Mended: a FIFO froze Open and Save for good, /dev/full grew the list
   // without end, and a folder showed an empty list with an OK button.
@@ -287,27 +302,30 @@ TEST_F(Windows, Transcript) {
   for (const char* target : {"fifo", "/dev/full", "."}) {
     std::remove("charts.vnt");
     ASSERT_EQ(symlink(target, "charts.vnt"), 0);
-    main_menu_bar->picked(main_menu_bar->find_item("File/Open"));
-    describe(chart_list_window);
-    press(chart_list_window, "Cancel");
-    main_menu_bar->picked(main_menu_bar->find_item("File/Save"));
+    pick("File/Open");
+    describe(window->pick_list);
+    press(window->pick_list, "Cancel");
+    pick("File/Save");
     note((std::string("Open and Save with charts.vnt at ") + target).c_str());
   }
   std::remove("charts.vnt");
 
   for (const char* item : {"File/Edit", "File/Open"}) {
     for (bool escape : {false, true}) {
-      main_menu_bar->picked(main_menu_bar->find_item(item));
+      pick(item);
       settle();
-      Fl_Window* opened_window =
-          chart_data_window ? chart_data_window : chart_list_window;
-      if (year_field) year_field->value("1999");
+      Fl_Window* opened_window = window->chart_data_dialog
+                                     ? static_cast<Fl_Window*>(window->chart_data_dialog)
+                                     : window->pick_list;
+      if (window->chart_data_dialog) dialog().year_field->value("1999");
       Fl_Widget_Tracker tracker(opened_window);
       if (escape) press_key(opened_window, FL_Escape, "\033");
       if (!escape) opened_window->do_callback();  // what the close control asks
       note(escape ? "Escape" : "the close control");
-      transcript << (tracker.deleted() && !year_field && !chart_list ? "destroyed\n"
-                                                                     : "kept\n");
+      settle();
+      transcript << (tracker.deleted() && !window->chart_data_dialog && !window->pick_list
+                         ? "destroyed\n"
+                         : "kept\n");
     }
   }
 
@@ -316,14 +334,15 @@ TEST_F(Windows, Transcript) {
   for (const char* zone : {"Asia/Kolkata", "America/New_York"}) {
     setenv("TZ", zone, 1);
     tzset();
-    read_local_clock = december_7_2009;
-    present_moment_chart();
-    transcript << ChartState.chart.input.date_line << "\n";
-    note((std::string("the present moment under TZ=") + zone).c_str());
+    const MainWindow opened(december_7_2009);
+    ChartLine line;
+    write_chart_line(opened.chart_state.chart.input, line);
+    transcript << opened.chart_state.chart.input.date_line << "\n"
+               << "after the present moment under TZ=" << zone << ": dialog 0, list 0\n"
+               << line.text;
   }
-  unsetenv("TZ");
+  setenv("TZ", "UTC", 1);
   tzset();
-  read_local_clock = march_7_2009;
 
   // Find: the place's coordinates and the zone of its date and time, as
   // vantrel-print --zone gives it (local mean time at the place's own
@@ -349,37 +368,139 @@ TEST_F(Windows, Transcript) {
       {"Varanasi", 6, "1", "1944", {"6", "0"}, nullptr, "missing/places.tsv"},
   };
   for (const auto& find : finds) {
-    main_menu_bar->picked(main_menu_bar->find_item("File/New"));
-    place_field->value(find.place);
-    month_choice->value(find.month > 0 ? find.month - 1 : 0);
-    day_field->value(find.day);
-    year_field->value(find.year);
-    hour_field->value(find.time[0]);
-    minute_field->value(find.time[1]);
+    pick("File/New");
+    ChartDataDialog& d = dialog();
+    d.place_field->value(find.place);
+    d.month_choice->value(find.month > 0 ? find.month - 1 : 0);
+    d.day_field->value(find.day);
+    d.year_field->value(find.year);
+    d.hour_field->value(find.time[0]);
+    d.minute_field->value(find.time[1]);
     transcript << "Find " << find.place << (find.atlas ? " without the atlas" : "")
                << "\n";
     if (find.atlas) setenv("VANTREL_ATLAS", find.atlas, 1);
-    press(chart_data_window, "Find");
+    press(&d, "Find");
     unsetenv("VANTREL_ATLAS");
     settle();
     if (find.press != nullptr) {
-      ASSERT_NE(place_list_window, nullptr);
+      ASSERT_NE(window->pick_list, nullptr);
       if (*find.press == 'E') {
-        describe(place_list_window);
-        screenshot(place_list_window, "place_list.png");
+        describe(window->pick_list);
+        screenshot(window->pick_list, "place_list.png");
       }
-      if (*find.press == 'E') press_key(place_list_window, FL_Enter, "\r");
-      if (*find.press != 'E') press(place_list_window, find.press);
+      if (*find.press == 'E') press_key(window->pick_list, FL_Enter, "\r");
+      if (*find.press != 'E') press(window->pick_list, find.press);
       settle();
     }
     note_place_fields();
-    if (&find == &finds[0]) screenshot(chart_data_window, "chart_data_found.png");
-    name_field->value("Found");
-    press(chart_data_window, "OK");
+    if (&find == &finds[0]) screenshot(&d, "chart_data_found.png");
+    d.name_field->value("Found");
+    press(&d, "OK");
     note((std::string("Find ") + find.place + " and OK").c_str());
-    if (chart_data_window) press(chart_data_window, "Cancel");
+    if (window->chart_data_dialog) press(&dialog(), "Cancel");
   }
   expect_golden("windows.txt", transcript.str());
+}
+
+// Now! fills the dialog's date and time from the clock with the zone the
+// clock keeps then, and touches the chart not at all: Cancel leaves the
+// chart shown, and Save writes it. Mended: Now! wrote the clock's date into
+// the chart, so Edit, Now!, Cancel, Save saved a chart never shown; and it
+// kept the chart's zone, so under TZ=Asia/Kolkata a New York chart was
+// charted 10½ hours off.
+TEST_F(Windows, NowFillsTheDialogOnly) {
+  const struct {
+    const char* zone;
+    const char* fields;  // date, time and zone as the dialog then shows them
+  } clocks[] = {{"Asia/Kolkata", "12 7 2009 19 35 -5:30"},
+                {"America/New_York", "12 7 2009 9 5 +5:0"},
+                {"UTC", "12 7 2009 14 5 +0:0"}};
+  ChartLine shown;
+  write_chart_line(window->chart_state.chart.input, shown);
+  for (const auto& clock : clocks) {
+    setenv("TZ", clock.zone, 1);
+    tzset();
+    auto* now = new MainWindow(december_7_2009);
+    now->prompts = window->prompts;
+    now->compute_chart(window->chart_state.chart.input);
+    now->show_chart_data_dialog(true);
+    ChartDataDialog& d = *now->chart_data_dialog;
+    press(&d, "Now!");
+    std::ostringstream fields;
+    fields << d.month_choice->value() + 1 << " " << d.day_field->value() << " "
+           << d.year_field->value() << " " << d.hour_field->value() << " "
+           << d.minute_field->value() << " " << d.zone_sign_choice->text()
+           << d.zone_hours_field->value() << ":" << d.zone_minutes_field->value();
+    EXPECT_EQ(fields.str(), clock.fields) << clock.zone;
+    press(&d, "Cancel");
+    now->save_chart();
+    EXPECT_EQ(read_file("charts.vnt"), shown.text) << clock.zone;
+    std::remove("charts.vnt");
+    delete now;
+  }
+  setenv("TZ", "UTC", 1);
+  tzset();
+}
+
+// Each report's window holds exactly what vantrel-print --report prints for
+// the chart, titled with the report and the chart's name; Ctrl+A and Ctrl+C
+// copy it, Save As writes it. Export writes the printer's bytes of the
+// picture its extension names.
+TEST_F(Windows, ReportsAndExportAreThePrintersOwn) {
+  write_file("charts.vnt", delhi + chart_named("Second"));
+  const std::string line = "--file charts.vnt --line 0 ";
+  const struct {
+    const char* item;
+    const char* title;
+    std::string printer;
+  } reports[] = {
+      {"Reports/Dashas", "Dashas - Test", "--report dashas"},
+      {"Reports/Sade Sati", "Sade Sati - Test", "--report sade-sati"},
+      {"Reports/Transits...", "Transits - Test",
+       "--report transits --from 2009-01-01 --to 2010-01-01"},
+  };
+  window->prompts.date_range = [](const char*, std::string& from, std::string& to) {
+    transcript << "dates asked: " << from << " to " << to << "\n";
+    return true;
+  };
+  for (const auto& report : reports) {
+    SCOPED_TRACE(report.item);
+    pick(report.item);
+    ASSERT_FALSE(window->report_windows.empty());
+    ReportWindow* shown = window->report_windows.back();
+    EXPECT_STREQ(shown->label(), report.title);
+    const PrintRun printed = run_print(line + report.printer);
+    EXPECT_EQ(printed.status, 0) << printed.err;
+    EXPECT_EQ(shown->text(), printed.out);
+    EXPECT_EQ(shown->display->buffer()->text(), printed.out);
+  }
+  ReportWindow* shown = window->report_windows.front();
+  screenshot(shown, "report_dashas.png");
+  Fl::focus(shown->display);
+  press_key(shown, 'a', "a", FL_CTRL);
+  press_key(shown, 'c', "c", FL_CTRL);
+  EXPECT_EQ(shown->display->buffer()->selected(), 1);
+  chosen_file = path("dashas.txt");
+  press(shown, "Save As...");
+  EXPECT_EQ(read_file("dashas.txt"), shown->text());
+  while (!window->report_windows.empty()) window->report_windows.back()->do_callback();
+  settle();
+
+  for (const char* picture : {"png", "pdf", "svg"}) {
+    chosen_file = path(std::string("chart.") + picture);
+    pick("File/Export...");
+    const PrintRun printed =
+        run_print(line + "--format " + picture + " --output printed." + picture);
+    EXPECT_EQ(printed.status, 0) << printed.err;
+    EXPECT_EQ(read_file(chosen_file), read_file(std::string("printed.") + picture))
+        << picture;
+  }
+  std::string error;
+  EXPECT_FALSE(window->export_chart_to(path("chart.txt"), error));
+  EXPECT_EQ(error, "Name the file .svg, .png or .pdf.");
+  EXPECT_FALSE(window->export_chart_to(path("missing/chart.png"), error));
+  EXPECT_EQ(error,
+            "cannot write " + path("missing/chart.png") + ": No such file or directory");
 }
 
 // What the desktop is told: the class that ties the window to its menu entry
@@ -401,17 +522,17 @@ TEST_F(Windows, WhatTheDesktopSees) {
   ASSERT_EQ(count, 2u);
   EXPECT_EQ(reinterpret_cast<long*>(data)[0], 48);  // the icon's width
   XFree(data);
-  main_menu_bar->picked(main_menu_bar->find_item("File/New"));
+  pick("File/New");
   settle();
   // A label to the left of its field is drawn in the room before the field.
-  for (int i = 0; i < chart_data_window->children(); ++i) {
-    Fl_Widget* field = chart_data_window->child(i);
+  for (int i = 0; i < dialog().children(); ++i) {
+    Fl_Widget* field = dialog().child(i);
     if (!field->label() || (field->align() & FL_ALIGN_INSIDE)) continue;
     fl_font(field->labelfont(), field->labelsize());
     EXPECT_LE(fl_width(field->label()), field->x() - 3) << field->label();
   }
-  screenshot(chart_data_window, "chart_data_dialog.png");
-  press(chart_data_window, "Cancel");
+  screenshot(&dialog(), "chart_data_dialog.png");
+  press(&dialog(), "Cancel");
 }
 
 }  // namespace
