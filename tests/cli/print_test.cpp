@@ -28,7 +28,7 @@ class Print : public InFreshFolder {
   void SetUp() override {
     InFreshFolder::SetUp();
     std::filesystem::copy_file(golden + "charts.vnt", "charts.vnt");
-    std::filesystem::copy_file(golden + "impossible.vnt", "impossible.vnt");
+    std::filesystem::copy_file(golden + "bad_values.vnt", "bad_values.vnt");
     std::filesystem::create_symlink("charts.vnt", "link.vnt");
     write_file("empty.vnt", "");
   }
@@ -197,8 +197,8 @@ TEST_F(Print, TakenTemporaryNamesArePassedOver) {
   for (std::string word; in >> word;) words.push_back(word);
   std::sort(words.begin() + 1, words.end());
   EXPECT_EQ(words,
-            (std::vector<std::string>{"0", "chart.txt", "chart.txt.tmp", "charts.vnt",
-                                      "empty.vnt", "impossible.vnt", "link.vnt"}));
+            (std::vector<std::string>{"0", "bad_values.vnt", "chart.txt", "chart.txt.tmp",
+                                      "charts.vnt", "empty.vnt", "link.vnt"}));
 }
 
 // Mended: --output naming a device or FIFO renamed a file over it (as root,
