@@ -28,7 +28,7 @@ class Print : public InFreshFolder {
   void SetUp() override {
     InFreshFolder::SetUp();
     std::filesystem::copy_file(golden + "charts.vnt", "charts.vnt");
-    std::filesystem::copy_file(golden + "bad_values.vnt", "bad_values.vnt");
+    std::filesystem::copy_file(golden + "bad.vnt", "bad.vnt");
     std::filesystem::create_symlink("charts.vnt", "link.vnt");
     write_file("empty.vnt", "");
   }
@@ -196,9 +196,8 @@ TEST_F(Print, TakenTemporaryNamesArePassedOver) {
   std::istringstream in(said);
   for (std::string word; in >> word;) words.push_back(word);
   std::sort(words.begin() + 1, words.end());
-  EXPECT_EQ(words,
-            (std::vector<std::string>{"0", "bad_values.vnt", "chart.txt", "chart.txt.tmp",
-                                      "charts.vnt", "empty.vnt", "link.vnt"}));
+  EXPECT_EQ(words, (std::vector<std::string>{"0", "bad.vnt", "chart.txt", "chart.txt.tmp",
+                                             "charts.vnt", "empty.vnt", "link.vnt"}));
 }
 
 // Mended: --output naming a device or FIFO renamed a file over it (as root,
