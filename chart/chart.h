@@ -36,9 +36,13 @@ double centuries_of(double julian_day);
 void derive_chart_facts(Chart& chart);
 
 // Sidereal arc-minutes, 0 to 21599, from a tropical longitude and the
-// (negative) ayanamsha in degrees. A negative sum is truncated toward zero
-// before the turn is added, so it rounds up to the next whole arc-minute.
+// (negative) ayanamsha in degrees, each rounded down to its whole
+// arc-minute: a negative sum (the last degrees of Pisces) as well.
 int sidereal_minutes(double tropical_degrees, double ayanamsha_degrees);
+
+// Ketu's arc-minutes from Rahu's: exactly opposite. Each rounded from its own
+// longitude, the two could fall either side of an arc-minute by a last bit.
+int ketu_minutes(int rahu_minutes);
 
 // Whole arc-seconds per day, truncated toward zero: a tiny backward motion
 // gives 0 and so no retrograde mark.

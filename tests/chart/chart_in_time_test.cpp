@@ -56,13 +56,14 @@ bool same_events(const TransitEvent& a, const TransitEvent& b) {
 }
 
 // Random weeks from 1600 to 2400, each with the Moon's ingresses and some of
-// the planets', and March 2025 with Mercury's station and the Sun at the
-// equinox, where the chart's rounding of the Sun's position turns: the search
-// lists exactly what charts minute by minute show.
+// the planets', March 2025 with Mercury's station and the Sun at the equinox,
+// where its tropical longitude turns from 360 to 0, and April 2025 with the
+// Sun's sidereal sum turning from below 0: the search lists exactly what
+// charts minute by minute show.
 TEST(Transits, AgreeWithChartsMinuteByMinute) {
   std::mt19937 random(1600);
   std::vector<std::pair<UtMinute, int>> stretches = {
-      {ut_minute_of(2025, 3, 12, 0, 0), 12}};
+      {ut_minute_of(2025, 3, 12, 0, 0), 12}, {ut_minute_of(2025, 4, 11, 0, 0), 4}};
   for (int n = 0; n < 3; ++n) {
     const int year = std::uniform_int_distribution<int>(1600, 2399)(random);
     const int month = std::uniform_int_distribution<int>(1, 12)(random);
@@ -93,6 +94,8 @@ TEST(Transits, PublishedIngresses) {
   } rows[] = {
       // Makar Sankranti 2025: 14 January, 08:56 IST (drikpanchang.com).
       {sun_body, 9, ut_minute_of(2025, 1, 14, 3, 26), 5},
+      // Mesha Sankranti 2025: 14 April, 03:30 IST (drikpanchang.com).
+      {sun_body, 0, ut_minute_of(2025, 4, 13, 22, 0), 10},
       // Saturn into Pisces, 29 March 2025, 21:45 IST (drikpanchang.com).
       {saturn_body, 11, ut_minute_of(2025, 3, 29, 16, 15), 60},
   };
