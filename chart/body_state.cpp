@@ -20,5 +20,5 @@ BodyState body_state_at(int body, UtMinute minute) {
       body == ketu_body
           ? ketu_minutes(sidereal_minutes(tropical_longitude(rahu_body, t), a))
           : sidereal_minutes(longitude, a);
-  return {position, motion_arc_seconds(motion), motion * 3600.0, longitude + a};
+  return {position, motion * 3600.0, longitude + a};
 }

@@ -5,8 +5,7 @@
 // One body at one minute, exactly as the chart of that minute has it.
 struct BodyState {
   int position;     // sidereal arc-minutes, 0 to 21599
-  int speed;        // arc-seconds per day, truncated
-  double motion;    // arc-seconds per day before the truncation
+  double motion;    // arc-seconds per day, not truncated
   double sidereal;  // degrees: tropical longitude plus ayanamsha, unreduced
 };
 

@@ -50,6 +50,7 @@ Chart chart_of(const ChartInput& input) {
   for (int i = 0; i < body_count; ++i) {
     chart.positions[i] = sidereal_minutes(longitudes[i], a);
     chart.speeds[i] = motion_arc_seconds(motions[i]);
+    chart.backward[i] = motions[i] < 0;
   }
   chart.positions[ketu_body] = ketu_minutes(chart.positions[rahu_body]);
   derive_chart_facts(chart);
@@ -60,7 +61,7 @@ void derive_chart_facts(Chart& chart) {
   for (int i = 0; i < body_count; ++i) {
     const int p = chart.positions[i];
     chart.bodies[i] = {sign_of(p), nakshatra_of(p), navamsha_sign_of(p),
-                       is_retrograde_marked(i, chart.speeds[i])};
+                       is_retrograde_marked(i, chart.backward[i])};
   }
   chart.dashas = dasha_sequence(chart.positions[moon_body], chart.julian_day);
 }

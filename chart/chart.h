@@ -20,7 +20,8 @@ struct Chart {
   ChartInput input;
   double julian_day;                   // Julian day number + UT / 24
   std::int32_t positions[body_count];  // sidereal arc-minutes, 0 to 21599
-  std::int32_t speeds[body_count];     // arc-seconds per day
+  std::int32_t speeds[body_count];     // arc-seconds per day, truncated
+  bool backward[body_count];           // the motion before its truncation below 0
   BodyFacts bodies[body_count];
   DashaSequence dashas;  // from the chart moment on
 };
@@ -32,7 +33,7 @@ Chart chart_of(const ChartInput& input);
 // moment on the julian_day scale.
 double centuries_of(double julian_day);
 
-// Fills bodies and dashas from julian_day, positions and speeds.
+// Fills bodies and dashas from julian_day, positions and backward.
 void derive_chart_facts(Chart& chart);
 
 // Sidereal arc-minutes, 0 to 21599, from a tropical longitude and the
@@ -45,7 +46,7 @@ int sidereal_minutes(double tropical_degrees, double ayanamsha_degrees);
 int ketu_minutes(int rahu_minutes);
 
 // Whole arc-seconds per day, truncated toward zero: a tiny backward motion
-// gives 0 and so no retrograde mark.
+// shows as 0, and is still marked retrograde (Chart::backward).
 int motion_arc_seconds(double degrees_per_day);
 
 // The chart's bodies standing in a sign, in body order, which is the order of

@@ -46,7 +46,8 @@ double motion_rate(int body) {
 // The computed motion may differ from the true one by rounding.
 constexpr double motion_slack = 0.01;
 
-bool marked_retrograde(const BodyState& state) { return state.speed < 0; }
+// As the chart marks it: the motion itself below 0, however slowly.
+bool marked_retrograde(const BodyState& state) { return state.motion < 0; }
 
 // Arc-minutes from p to the nearest multiple of size round the circle.
 double room_to_boundary(double p, int size) {
@@ -74,8 +75,8 @@ UtMinute safe_minutes(int body, unsigned watch, const BodyState& state) {
   const double rate = position_rate(body);
   double minutes = room / rate;
   if (watch & watch_stations) {
-    // Marked while the motion, truncated, is below 0: at or below -1.
-    const double to_threshold = std::fabs(state.motion + 1.0) - motion_slack;
+    // The mark changes only where the motion crosses 0.
+    const double to_threshold = std::fabs(state.motion) - motion_slack;
     minutes = std::min(minutes, to_threshold / motion_rate(body));
   }
   return minutes < 2 ? 1 : static_cast<UtMinute>(minutes);
