@@ -214,7 +214,8 @@ TEST_F(Print, ADeviceOrFifoIsWrittenThrough) {
   close(reader);
 }
 
-// Mended: --output naming --append replaced the chart file; /dev/stdout
+// Mended: --output naming --append replaced the chart file, also through a
+// link that led nowhere yet, either way round; /dev/stdout
 // (a link into /proc) had a file renamed over it, so a redirected standard
 // output stayed empty; a read-only file was replaced; a 254-byte name failed
 // for its temporary's; a file-size limit or SIGTERM left the temporary file.
@@ -222,6 +223,8 @@ TEST_F(Print, OutputTargets) {
   const std::string chart = "--date 2000-01-01 --time 12:00 ";
   write_file("real.txt", "");
   std::filesystem::create_symlink("real.txt", "to_real.txt");
+  std::filesystem::create_symlink("fresh.vnt", "dangling.vnt");
+  std::filesystem::create_symlink("dangling.vnt", "twice.vnt");
   write_file("locked.txt", "earlier");
   chmod("locked.txt", 0444);
   const std::string long_name(254, 'n');
@@ -236,6 +239,8 @@ TEST_F(Print, OutputTargets) {
       {chart + "--output link.vnt --append ./charts.vnt", 2, "charts.vnt",
        read_file("charts.vnt")},
       {chart + "--output new.vnt --append new.vnt", 2, "new.vnt", ""},
+      {chart + "--output twice.vnt --append fresh.vnt", 2, "fresh.vnt", ""},
+      {chart + "--output fresh.vnt --append dangling.vnt", 2, "fresh.vnt", ""},
       {chart + "--output locked.txt", 1, "locked.txt", "earlier"},
       {chart + "--output to_real.txt", 0, "real.txt", run_print(chart).out},
       {chart + "--output " + long_name, 0, long_name, run_print(chart).out},
