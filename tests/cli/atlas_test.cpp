@@ -137,9 +137,14 @@ TEST_F(AtlasFiles, AMissingOrForeignAtlasFailsTheRun) {
                                   "ELF\n@sections places 9\n",
                                   22));
   // The atlas with its first region's fields run together, every offset kept.
-  std::string broken = read_file(VANTREL_SOURCE_DIR "/share/atlas/places.tsv");
+  const std::string atlas = read_file(VANTREL_SOURCE_DIR "/share/atlas/places.tsv");
+  std::string broken = atlas;
   broken[broken.find('\t', broken.find("\n@regions\n"))] = ' ';
   write_file("broken", broken);
+  // Mended: a copy cut short was taken, and then found no Zürich while it
+  // offered Zürich as the nearest place.
+  const std::string cut = atlas.substr(0, atlas.size() * 2 / 3);
+  write_file("cut", cut);
   const struct {
     std::string atlas;
     std::string message;
@@ -148,6 +153,9 @@ TEST_F(AtlasFiles, AMissingOrForeignAtlasFailsTheRun) {
        "no atlas of places found (tried /nonexistent/places.tsv)"},
       {path("bytes"), path("bytes") + ": not an atlas of places"},
       {path("broken"), path("broken") + ": not an atlas of places"},
+      {path("cut"), path("cut") + ": a damaged atlas of places (" +
+                        std::to_string(cut.size()) + " of its " +
+                        std::to_string(atlas.size()) + " bytes)"},
       {"/dev/zero", "no atlas of places found (tried /dev/zero)"},
   };
   for (const auto& c : cases) {
