@@ -19,8 +19,7 @@ enum ChartReadResult : int {
   chart_read_file_unreadable,    // the chart file could not be opened or read
   chart_read_not_regular_file,   // a folder, a device or a FIFO: never read
   chart_read_no_chart,           // the file holds no line at all
-  chart_read_line_too_long,      // a line of more than 1023 bytes
-  chart_read_nul_byte,           // a line holding a NUL byte
+  chart_read_not_text_line,      // more than 1023 bytes, or a NUL byte
 };
 
 // The most bytes a line of the chart file holds, its newline left out.
@@ -36,10 +35,9 @@ void write_chart_line(const ChartInput& chart, ChartLine& line);
 
 // Reads the text up to its first newline or NUL into the input fields of the
 // chart and formats its date_line. Columns past the end of the text read as
-// blanks. More than 1023 characters are chart_read_line_too_long; a newline
-// followed by more text, the form in which the chart file's rows hand a line
-// holding a NUL byte, is chart_read_nul_byte. On any result but chart_read_ok
-// the chart is left as it was.
+// blanks; more than 1023 characters are chart_read_not_text_line, the form in
+// which the chart file's rows also hand a line holding a NUL byte. On any
+// result but chart_read_ok the chart is left as it was.
 ChartReadResult read_chart_line(const char* text, ChartInput& chart);
 
 // The alert text for a refused line or file, nullptr when there is nothing to say.

@@ -40,26 +40,23 @@ ChartReadResult read_chart_rows(const char* filename, const ChartRowTaker& take)
 }
 
 ChartReadResult read_chart_stream(std::FILE* file, const ChartRowTaker& take) {
-  // A line's first bytes, one more than a line may hold so that a longer one
-  // reads as too long, and room for the two newlines that mark a NUL.
-  char row[longest_chart_line + 3];
+  // A line's first bytes, one more than a line may hold, so that a longer one
+  // reads as too long.
+  char row[longest_chart_line + 2];
   std::size_t length = 0;  // the line's bytes so far, all of them
-  std::size_t before_nul = 0;
   bool nul = false;
   std::size_t number = 0;
   bool any_line = false;
   bool taking = true;
   auto end_row = [&](bool at_newline) {
-    std::size_t size = length;
-    if (at_newline && size > 0 && size <= longest_chart_line + 1 && row[size - 1] == '\r')
-      --size;
+    std::size_t size = std::min<std::size_t>(length, longest_chart_line + 1);
+    if (at_newline && length == size && size > 0 && row[size - 1] == '\r') --size;
     if (size > 0) {
+      // A line holding a NUL byte is no text either: it is refused as one too
+      // long, its NUL bytes shown as blanks.
       if (nul) {
-        size = std::min<std::size_t>(before_nul, longest_chart_line);
-        row[size++] = '\n';
-        row[size++] = '\n';
-      } else {
-        size = std::min<std::size_t>(size, longest_chart_line + 1);
+        std::memset(row + size, ' ', longest_chart_line + 1 - size);
+        size = longest_chart_line + 1;
       }
       row[size] = '\0';
       any_line = true;
@@ -87,11 +84,8 @@ ChartReadResult read_chart_stream(std::FILE* file, const ChartRowTaker& take) {
         end_row(true);
         continue;
       }
-      if (c == '\0' && !nul) {
-        nul = true;
-        before_nul = length;
-      }
-      if (length <= longest_chart_line) row[length] = c;
+      nul = nul || c == '\0';
+      if (length <= longest_chart_line) row[length] = c == '\0' ? ' ' : c;
       ++length;
     }
   } while (count == sizeof block && taking);

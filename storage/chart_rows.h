@@ -15,11 +15,11 @@ using ChartRowTaker = std::function<bool(std::size_t row, const char* text)>;
 // lines, each ending at a newline or at the end of the file. A UTF-8
 // byte-order mark opening the file and a carriage return before a newline, as
 // other editors write them, belong to no row. A line of more than 1023 bytes
-// is handed as its first 1024, and one holding a NUL byte as its text before
-// the NUL (at most 1023 bytes) and two newlines: read_chart_line refuses
-// both, and the lines after keep their numbers. Rows are handed to take one
-// at a time, and only those that hold a line, so memory does not grow with
-// the file.
+// or holding a NUL byte is handed as 1024 characters, its first bytes (NUL
+// bytes as blanks) and blanks after them: read_chart_line refuses it as one
+// line, and the lines after keep their numbers. Rows are handed to take one at
+// a time, and only those that hold a line, so memory does not grow with the
+// file.
 //
 // The file is opened without waiting (a FIFO would wait for a writer) and
 // read only when it is a regular file. Gives chart_read_ok,

@@ -59,8 +59,7 @@ ChartReadResult read_chart_line(const char* text, ChartInput& chart) {
   int length = 0;
   while (length <= longest_chart_line && text[length] != '\0' && text[length] != '\n')
     ++length;
-  if (length > longest_chart_line) return chart_read_line_too_long;
-  if (text[length] == '\n' && text[length + 1] != '\0') return chart_read_nul_byte;
+  if (length > longest_chart_line) return chart_read_not_text_line;
   std::memcpy(columns, text, static_cast<std::size_t>(length));
   // A short hand-edited line reads its missing columns as blanks.
   while (length < layout_width) columns[length++] = ' ';
@@ -124,10 +123,8 @@ const char* chart_read_message(ChartReadResult result) {
       return "Chart file is not a regular file!";
     case chart_read_no_chart:
       return "No chart in chart file!";
-    case chart_read_line_too_long:
-      return "Chart line longer than 1023 bytes!";
-    case chart_read_nul_byte:
-      return "NUL byte in chart line!";
+    case chart_read_not_text_line:
+      return "Chart line over 1023 bytes or holding a NUL byte!";
     case chart_read_ok:
     case chart_read_no_line:
       break;

@@ -24,19 +24,19 @@ void remove_file() { std::remove(file_name); }
 
 // The rows as the list shows them: after a byte-order mark opening the file,
 // the file's lines, each ending at a newline (a carriage return before it
-// dropped) or at the end of the file; a line of more than 1023 bytes shows
-// its first 1024, one holding a NUL byte its text before the NUL (at most
-// 1023 bytes) and two newlines; only lines that hold something are shown.
+// dropped) or at the end of the file; a line of more than 1023 bytes or
+// holding a NUL byte shows 1024 characters, its first bytes (NUL bytes as
+// blanks) and blanks after them; only lines that hold something are shown.
 std::vector<std::string> expected_rows(const std::uint8_t* data, std::size_t size) {
   std::vector<std::string> rows;
   std::string line;
   auto end_line = [&](bool at_newline) {
     if (at_newline && !line.empty() && line.back() == '\r') line.pop_back();
-    const std::size_t nul = line.find('\0');
-    if (nul != std::string::npos)
-      rows.push_back(line.substr(0, std::min<std::size_t>(nul, 1023)) + "\n\n");
-    else if (!line.empty())
-      rows.push_back(line.substr(0, 1024));
+    if (line.find('\0') != std::string::npos || line.size() > 1023) {
+      std::replace(line.begin(), line.end(), '\0', ' ');
+      line.resize(1024, ' ');
+    }
+    if (!line.empty()) rows.push_back(line);
     line.clear();
   };
   const bool marked = size >= 3 && std::memcmp(data, "\xEF\xBB\xBF", 3) == 0;
