@@ -15,6 +15,10 @@ BodyState body_state_at(int body, UtMinute minute) {
   double motion = 0;
   const double longitude = body_position(body, t, motion);
   const double a = ayanamsha(t);
-  return {sidereal_minutes(longitude, a), motion_arc_seconds(motion), motion * 3600.0,
-          longitude + a, a};
+  // Ketu as the chart has it: opposite Rahu's whole arc-minute.
+  const int position =
+      body == ketu_body
+          ? ketu_minutes(sidereal_minutes(tropical_longitude(rahu_body, t), a))
+          : sidereal_minutes(longitude, a);
+  return {position, motion * 3600.0, longitude + a};
 }

@@ -4,11 +4,9 @@
 
 // One body at one minute, exactly as the chart of that minute has it.
 struct BodyState {
-  int position;      // sidereal arc-minutes, 0 to 21599
-  int speed;         // arc-seconds per day, truncated
-  double motion;     // arc-seconds per day before the truncation
-  double sidereal;   // degrees: tropical longitude plus ayanamsha, unreduced
-  double ayanamsha;  // degrees, negative
+  int position;     // sidereal arc-minutes, 0 to 21599
+  double motion;    // arc-seconds per day, not truncated
+  double sidereal;  // degrees: tropical longitude plus ayanamsha, unreduced
 };
 
 // Body 1 (Sun) to 9 (Ketu) at the minute, computed as chart_of computes the

@@ -9,10 +9,14 @@
 
 int sidereal_minutes(double tropical_degrees, double ayanamsha_degrees) {
   double x = std::fmod(tropical_degrees + ayanamsha_degrees, 360.0);
-  int position = static_cast<int>(x * 60.0);
+  // Downward, then round the circle: truncating a negative sum toward zero
+  // would put it an arc-minute high.
+  int position = static_cast<int>(std::floor(x * 60.0));
   if (position < 0) position += 21600;
   return position;
 }
+
+int ketu_minutes(int rahu_minutes) { return (rahu_minutes + 10800) % 21600; }
 
 int motion_arc_seconds(double degrees_per_day) {
   return static_cast<int>(degrees_per_day * 3600.0);
@@ -46,7 +50,9 @@ Chart chart_of(const ChartInput& input) {
   for (int i = 0; i < body_count; ++i) {
     chart.positions[i] = sidereal_minutes(longitudes[i], a);
     chart.speeds[i] = motion_arc_seconds(motions[i]);
+    chart.backward[i] = motions[i] < 0;
   }
+  chart.positions[ketu_body] = ketu_minutes(chart.positions[rahu_body]);
   derive_chart_facts(chart);
   return chart;
 }
@@ -55,7 +61,7 @@ void derive_chart_facts(Chart& chart) {
   for (int i = 0; i < body_count; ++i) {
     const int p = chart.positions[i];
     chart.bodies[i] = {sign_of(p), nakshatra_of(p), navamsha_sign_of(p),
-                       is_retrograde_marked(i, chart.speeds[i])};
+                       is_retrograde_marked(i, chart.backward[i])};
   }
   chart.dashas = dasha_sequence(chart.positions[moon_body], chart.julian_day);
 }

@@ -20,7 +20,8 @@ struct Chart {
   ChartInput input;
   double julian_day;                   // Julian day number + UT / 24
   std::int32_t positions[body_count];  // sidereal arc-minutes, 0 to 21599
-  std::int32_t speeds[body_count];     // arc-seconds per day
+  std::int32_t speeds[body_count];     // arc-seconds per day, truncated
+  bool backward[body_count];           // the motion before its truncation below 0
   BodyFacts bodies[body_count];
   DashaSequence dashas;  // from the chart moment on
 };
@@ -32,16 +33,20 @@ Chart chart_of(const ChartInput& input);
 // moment on the julian_day scale.
 double centuries_of(double julian_day);
 
-// Fills bodies and dashas from julian_day, positions and speeds.
+// Fills bodies and dashas from julian_day, positions and backward.
 void derive_chart_facts(Chart& chart);
 
 // Sidereal arc-minutes, 0 to 21599, from a tropical longitude and the
-// (negative) ayanamsha in degrees. A negative sum is truncated toward zero
-// before the turn is added, so it rounds up to the next whole arc-minute.
+// (negative) ayanamsha in degrees, each rounded down to its whole
+// arc-minute: a negative sum (the last degrees of Pisces) as well.
 int sidereal_minutes(double tropical_degrees, double ayanamsha_degrees);
 
+// Ketu's arc-minutes from Rahu's: exactly opposite. Each rounded from its own
+// longitude, the two could fall either side of an arc-minute by a last bit.
+int ketu_minutes(int rahu_minutes);
+
 // Whole arc-seconds per day, truncated toward zero: a tiny backward motion
-// gives 0 and so no retrograde mark.
+// shows as 0, and is still marked retrograde (Chart::backward).
 int motion_arc_seconds(double degrees_per_day);
 
 // The chart's bodies standing in a sign, in body order, which is the order of

@@ -16,8 +16,8 @@ double nakshatra_measure(int p) { return p / 800.0; }
 
 int navamsha_sign_of(int p) { return (p / 200) % 12 + 1; }
 
-bool is_retrograde_marked(int body, int speed) {
-  return body >= moon_body && body <= saturn_body && speed < 0;
+bool is_retrograde_marked(int body, bool backward) {
+  return body >= moon_body && body <= saturn_body && backward;
 }
 
 void format_position(char (&area)[position_text_size], int p) {

@@ -18,9 +18,9 @@ double nakshatra_measure(int p);
 // Sign number 1 (Aries) to 12 of the ninth-part of a sign holding p.
 int navamsha_sign_of(int p);
 
-// Only the Moon and Mars to Saturn are ever marked, when their speed is
-// below 0; the ascendant, the Sun and the nodes never are.
-bool is_retrograde_marked(int body, int speed);
+// Only the Moon and Mars to Saturn are ever marked, when they move backward,
+// however slowly; the ascendant, the Sun and the nodes never are.
+bool is_retrograde_marked(int body, bool backward);
 
 // Degrees, sign and minutes, e.g. "25Li45" or " 6Ar07": always 6 characters.
 constexpr std::size_t position_text_size = 8;

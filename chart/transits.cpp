@@ -46,7 +46,8 @@ double motion_rate(int body) {
 // The computed motion may differ from the true one by rounding.
 constexpr double motion_slack = 0.01;
 
-bool marked_retrograde(const BodyState& state) { return state.speed < 0; }
+// As the chart marks it: the motion itself below 0, however slowly.
+bool marked_retrograde(const BodyState& state) { return state.motion < 0; }
 
 // Arc-minutes from p to the nearest multiple of size round the circle.
 double room_to_boundary(double p, int size) {
@@ -54,38 +55,28 @@ double room_to_boundary(double p, int size) {
   return std::min(into, size - into);
 }
 
-double circular_distance(double a, double b) {
-  const double d = std::fabs(std::fmod(a - b, 21600.0));
-  return std::min(d, 21600.0 - d);
-}
-
 // Minutes from a state within which nothing watched can change: at least 1.
 //
-// The chart truncates the sidereal longitude toward zero: a sum of tropical
-// longitude and ayanamsha at or above 0 is rounded down to its arc-minute, a
-// negative one (a tropical longitude below the ayanamsha) is rounded up, so
-// there a segment begins one arc-minute early. Which rounding applies changes
-// only where the sum crosses 0 (a boundary of every segment) or where the
-// tropical longitude turns from 360 to 0; near those the rounding may shift
-// by one arc-minute within the step.
+// The chart rounds every sidereal longitude down to its arc-minute and then
+// takes it round the circle, so a sign or nakshatra changes exactly where the
+// body's point on the circle (the unreduced sum taken to 0 to 21600
+// arc-minutes) crosses a multiple of the segment's size, 0 included. That
+// point moves continuously: the tropical turn from 360 to 0 and the sum's
+// sign leave it in place. While it lies farther from every boundary than the
+// bound on its motion, no segment can change and change back. Ketu's
+// arc-minute is taken from Rahu's, a point that differs from Ketu's own by
+// last bits only, far inside the bound's margin.
 UtMinute safe_minutes(int body, unsigned watch, const BodyState& state) {
   const double reduced = std::fmod(state.sidereal, 360.0);
-  const bool rounds_up = reduced < 0;
-  const double circle = (rounds_up ? reduced + 360.0 : reduced) * 60.0;  // 0 to 21600
-  const double segment_point = rounds_up ? circle + 1.0 : circle;
+  const double circle = (reduced < 0 ? reduced + 360.0 : reduced) * 60.0;  // 0 to 21600
   double room = 1e12;
-  if (watch & watch_sign) room = std::min(room, room_to_boundary(segment_point, 1800));
-  if (watch & watch_nakshatra)
-    room = std::min(room, room_to_boundary(segment_point, 800));
+  if (watch & watch_sign) room = std::min(room, room_to_boundary(circle, 1800));
+  if (watch & watch_nakshatra) room = std::min(room, room_to_boundary(circle, 800));
   const double rate = position_rate(body);
-  const double turn =
-      std::min(circular_distance(circle, 0.0),
-               circular_distance(circle, (360.0 + state.ayanamsha) * 60.0));
-  if (turn <= room + 1.0) room -= 1.0;
   double minutes = room / rate;
   if (watch & watch_stations) {
-    // Marked while the motion, truncated, is below 0: at or below -1.
-    const double to_threshold = std::fabs(state.motion + 1.0) - motion_slack;
+    // The mark changes only where the motion crosses 0.
+    const double to_threshold = std::fabs(state.motion) - motion_slack;
     minutes = std::min(minutes, to_threshold / motion_rate(body));
   }
   return minutes < 2 ? 1 : static_cast<UtMinute>(minutes);

@@ -19,7 +19,11 @@ enum ChartReadResult : int {
   chart_read_file_unreadable,    // the chart file could not be opened or read
   chart_read_not_regular_file,   // a folder, a device or a FIFO: never read
   chart_read_no_chart,           // the file holds no line at all
+  chart_read_not_text_line,      // more than 1023 bytes, or a NUL byte
 };
+
+// The most bytes a line of the chart file holds, its newline left out.
+constexpr int longest_chart_line = 1023;
 
 // A character of a name or place as the chart file and the printed text show
 // it: a control character (a newline above all) would split the line, or act
@@ -29,10 +33,11 @@ char field_character(char c);
 // The fixed-column line of the inputs of a chart.
 void write_chart_line(const ChartInput& chart, ChartLine& line);
 
-// Reads the text up to its first newline or NUL (at most 1023 characters) into
-// the input fields of the chart and formats its date_line. Columns past the end
-// of the text read as blanks. On any result but chart_read_ok the chart is left
-// as it was.
+// Reads the text up to its first newline or NUL into the input fields of the
+// chart and formats its date_line. Columns past the end of the text read as
+// blanks; more than 1023 characters are chart_read_not_text_line, the form in
+// which the chart file's rows also hand a line holding a NUL byte. On any
+// result but chart_read_ok the chart is left as it was.
 ChartReadResult read_chart_line(const char* text, ChartInput& chart);
 
 // The alert text for a refused line or file, nullptr when there is nothing to say.

@@ -4,12 +4,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
 namespace {
 
-constexpr int row_capacity = 1024;
 constexpr char byte_order_mark[] = "\xEF\xBB\xBF";
 constexpr std::size_t byte_order_mark_size = sizeof byte_order_mark - 1;
 
@@ -40,19 +40,31 @@ ChartReadResult read_chart_rows(const char* filename, const ChartRowTaker& take)
 }
 
 ChartReadResult read_chart_stream(std::FILE* file, const ChartRowTaker& take) {
-  char row[row_capacity];
-  int length = 0;
+  // A line's first bytes, one more than a line may hold, so that a longer one
+  // reads as too long.
+  char row[longest_chart_line + 2];
+  std::size_t length = 0;  // the line's bytes so far, all of them
+  bool nul = false;
   std::size_t number = 0;
   bool any_line = false;
   bool taking = true;
-  auto end_row = [&] {
-    if (length > 0) {
-      row[length] = '\0';
+  auto end_row = [&](bool at_newline) {
+    std::size_t size = std::min<std::size_t>(length, longest_chart_line + 1);
+    if (at_newline && length == size && size > 0 && row[size - 1] == '\r') --size;
+    if (size > 0) {
+      // A line holding a NUL byte is no text either: it is refused as one too
+      // long, its NUL bytes shown as blanks.
+      if (nul) {
+        std::memset(row + size, ' ', longest_chart_line + 1 - size);
+        size = longest_chart_line + 1;
+      }
+      row[size] = '\0';
       any_line = true;
       taking = take(number, row);
     }
     ++number;
     length = 0;
+    nul = false;
   };
 
   char block[16384];
@@ -68,15 +80,16 @@ ChartReadResult read_chart_stream(std::FILE* file, const ChartRowTaker& take) {
     first_block = false;
     for (; i < count && taking; ++i) {
       const char c = block[i];
-      if (c == '\n' || c == '\0' || length == row_capacity - 1) {
-        if (c == '\n' && length > 0 && row[length - 1] == '\r') --length;
-        end_row();
+      if (c == '\n') {
+        end_row(true);
         continue;
       }
-      row[length++] = c;
+      nul = nul || c == '\0';
+      if (length <= longest_chart_line) row[length] = c == '\0' ? ' ' : c;
+      ++length;
     }
   } while (count == sizeof block && taking);
-  if (taking) end_row();
+  if (taking) end_row(false);
 
   if (taking && std::ferror(file) != 0) return chart_read_file_unreadable;
   return any_line ? chart_read_ok : chart_read_no_chart;

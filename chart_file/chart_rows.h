@@ -8,16 +8,19 @@
 #include "chart_file/chart_line.h"
 
 // Takes one row of the chart file that holds a line: its number among all the
-// rows of the file, empty ones too, from 0, and its text. False stops the
+// lines of the file, empty ones too, from 0, and its text. False stops the
 // reading.
 using ChartRowTaker = std::function<bool(std::size_t row, const char* text)>;
 
-// The rows of the chart file as the list and the printer show them. A row
-// ends at a newline, at a NUL, at the end of the file, or when it holds 1023
-// characters (the character read then is dropped). A UTF-8 byte-order mark
-// opening the file and a carriage return before a newline, as other editors
-// write them, belong to no row. Rows are handed to take one at a time, and
-// only those that hold a line, so memory does not grow with the file.
+// The rows of the chart file as the list and the printer show them: its
+// lines, each ending at a newline or at the end of the file. A UTF-8
+// byte-order mark opening the file and a carriage return before a newline, as
+// other editors write them, belong to no row. A line of more than 1023 bytes
+// or holding a NUL byte is handed as 1024 characters, its first bytes (NUL
+// bytes as blanks) and blanks after them: read_chart_line refuses it as one
+// line, and the lines after keep their numbers. Rows are handed to take one at
+// a time, and only those that hold a line, so memory does not grow with the
+// file.
 //
 // The file is opened without waiting (a FIFO would wait for a writer) and
 // read only when it is a regular file. Gives chart_read_ok,

@@ -8,8 +8,6 @@
 
 namespace {
 
-// A row of the chart file holds at most this many characters.
-constexpr int longest_line = 1023;
 // Columns 0 to 98 are read; a shorter line is padded with blanks up to here.
 constexpr int layout_width = 99;
 // The Julian day number multiplies the year by 12 and then by 365 in 32-bit
@@ -57,12 +55,12 @@ void copy_columns(const char* columns, int first, char (&field)[32]) {
 }  // namespace
 
 ChartReadResult read_chart_line(const char* text, ChartInput& chart) {
-  char columns[longest_line + 1];
+  char columns[longest_chart_line + 1];
   int length = 0;
-  while (length < longest_line && text[length] != '\0' && text[length] != '\n') {
-    columns[length] = text[length];
+  while (length <= longest_chart_line && text[length] != '\0' && text[length] != '\n')
     ++length;
-  }
+  if (length > longest_chart_line) return chart_read_not_text_line;
+  std::memcpy(columns, text, static_cast<std::size_t>(length));
   // A short hand-edited line reads its missing columns as blanks.
   while (length < layout_width) columns[length++] = ' ';
   columns[length] = '\0';
@@ -125,6 +123,8 @@ const char* chart_read_message(ChartReadResult result) {
       return "Chart file is not a regular file!";
     case chart_read_no_chart:
       return "No chart in chart file!";
+    case chart_read_not_text_line:
+      return "Chart line over 1023 bytes or holding a NUL byte!";
     case chart_read_ok:
     case chart_read_no_line:
       break;

@@ -50,6 +50,7 @@ bool starts_with(const char* text, const char* start) {
 struct LinkChain {
   bool system_folders = false;  // a link in /dev or /proc on the way
   int descriptor = -1;          // N of a /proc/self/fd/N on the way
+  std::string end;              // where it leads: no link, or nothing there yet
 };
 
 LinkChain follow_links(std::string path) {
@@ -67,6 +68,7 @@ LinkChain follow_links(std::string path) {
     }
     char next[PATH_MAX + 1];
     const ssize_t length = readlink(path.c_str(), next, PATH_MAX);
+    chain.end = path;
     if (length < 0) return chain;
     next[length] = '\0';
     const std::size_t slash = path.rfind('/');
@@ -222,11 +224,15 @@ bool print_output_is_file(const std::string& target, const char* file) {
     return output_info.st_dev == file_info.st_dev &&
            output_info.st_ino == file_info.st_ino;
   // Not both there yet: the same once folders and links on the way are
-  // followed.
-  std::error_code failed;
-  const auto output_path = std::filesystem::weakly_canonical(target, failed);
-  const auto file_path = std::filesystem::weakly_canonical(file, failed);
-  return !failed && output_path == file_path;
+  // followed, a last link that leads nowhere yet too, since writing through
+  // it creates the file it names.
+  std::error_code output_failed;
+  std::error_code file_failed;
+  const auto output_path =
+      std::filesystem::weakly_canonical(follow_links(target).end, output_failed);
+  const auto file_path =
+      std::filesystem::weakly_canonical(follow_links(file).end, file_failed);
+  return !output_failed && !file_failed && output_path == file_path;
 }
 
 bool print_output_is_open_file(const std::string& target, int fd) {

@@ -64,31 +64,43 @@ Number number_of(std::string_view text) {
 const char* const SectionNames[] = {"zones", "regions", "places", "names"};
 constexpr std::size_t section_count = std::size(SectionNames);
 
+// What the text is: a whole atlas, no atlas, or one whose length is not the
+// one its "@sections" line gives (a copy cut short).
+enum AtlasText : int { atlas_whole = 0, atlas_foreign, atlas_damaged };
+
 // Each section's lines, each line with its newline, from the byte offsets
-// that the "@sections" line gives; false when they do not fit the text.
-bool find_sections(std::string_view text, std::string_view (&sections)[section_count]) {
+// that the "@sections" line gives, and the length it gives: the text must
+// have it before anything else is asked of it, as a cut copy may still hold
+// every section's start.
+AtlasText find_sections(std::string_view text,
+                        std::string_view (&sections)[section_count],
+                        std::size_t& length) {
   const std::size_t line = text.find("\n@sections ");
-  if (line == std::string_view::npos) return false;
+  if (line == std::string_view::npos) return atlas_foreign;
   const std::string_view listed = line_at(text, line + 1);
+  const std::size_t length_at = listed.find(" end ");
+  if (length_at == std::string_view::npos) return atlas_foreign;
+  length = number_of<std::size_t>(listed.substr(length_at + 5));
+  if (length != text.size()) return atlas_damaged;
   std::size_t starts[section_count];
   std::size_t marks[section_count];  // where each "@name" line begins
   for (std::size_t i = 0; i < section_count; ++i) {
     const std::string name = std::string(" ") + SectionNames[i] + " ";
     const std::size_t at = listed.find(name);
-    if (at == std::string_view::npos) return false;
+    if (at == std::string_view::npos) return atlas_foreign;
     starts[i] = number_of<std::size_t>(listed.substr(at + name.size()));
     const std::string mark = std::string("@") + SectionNames[i] + "\n";
     if (starts[i] < mark.size() || starts[i] > text.size() ||
         text.substr(starts[i] - mark.size(), mark.size()) != mark)
-      return false;
+      return atlas_foreign;
     marks[i] = starts[i] - mark.size();
   }
   for (std::size_t i = 0; i < section_count; ++i) {
     const std::size_t end = i + 1 < section_count ? marks[i + 1] : text.size();
-    if (end < starts[i]) return false;
+    if (end < starts[i]) return atlas_foreign;
     sections[i] = text.substr(starts[i], end - starts[i]);
   }
-  return true;
+  return atlas_whole;
 }
 
 template <class Visit>
@@ -134,13 +146,14 @@ std::vector<std::string> atlas_candidates() {
   return {(folder.parent_path() / file).string(), (folder / file).string()};
 }
 
-// Finds the sections of text (which must outlive the atlas); false when it
-// is no atlas.
-bool read_atlas_text(Atlas& atlas, std::string_view text) {
+// Finds the sections of text (which must outlive the atlas), and the length
+// the text says it has.
+AtlasText read_atlas_text(Atlas& atlas, std::string_view text, std::size_t& length) {
   atlas.zones.clear();
   atlas.regions.clear();
   std::string_view sections[section_count];
-  if (!find_sections(text, sections)) return false;
+  if (const AtlasText found = find_sections(text, sections, length); found != atlas_whole)
+    return found;
   bool complete = true;
   for_each_line(sections[0],
                 [&atlas](std::string_view line) { atlas.zones.push_back(line); });
@@ -153,8 +166,9 @@ bool read_atlas_text(Atlas& atlas, std::string_view text) {
   });
   atlas.places = sections[2];
   atlas.names = sections[3];
-  return complete && !atlas.zones.empty() && !atlas.places.empty() &&
-         !atlas.names.empty();
+  return complete && !atlas.zones.empty() && !atlas.places.empty() && !atlas.names.empty()
+             ? atlas_whole
+             : atlas_foreign;
 }
 
 }  // namespace
@@ -193,8 +207,14 @@ bool load_atlas(Atlas& atlas, std::string& error) {
   const std::vector<std::string> paths = atlas_candidates();
   for (const std::string& path : paths) {
     if (!atlas.file.map(path)) continue;
-    if (read_atlas_text(atlas, atlas.file.text())) return true;
-    error = path + ": not an atlas of places";
+    std::size_t length = 0;
+    const AtlasText read = read_atlas_text(atlas, atlas.file.text(), length);
+    if (read == atlas_whole) return true;
+    error = path + (read == atlas_foreign
+                        ? ": not an atlas of places"
+                        : ": a damaged atlas of places (" +
+                              std::to_string(atlas.file.text().size()) + " of its " +
+                              std::to_string(length) + " bytes)");
     return false;
   }
   error = "no atlas of places found (tried";

@@ -61,7 +61,8 @@ struct Atlas {
 
 // Maps the atlas from $VANTREL_ATLAS, else from share/vantrel/ above the
 // running program's folder (installed) or in it (in the build tree); false,
-// error naming the files tried, on failure.
+// error naming the files tried, on failure. An atlas whose length is not the
+// one its header gives (a copy cut short) is damaged: false, saying so.
 bool load_atlas(Atlas& atlas, std::string& error);
 
 // The place whose line starts at offset in the atlas's places.

@@ -1,16 +1,55 @@
 #include "places/zone_database.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
-#include <fstream>
+#include <sstream>
 
 #include "places/closest_names.h"
 
 namespace {
 
 constexpr std::size_t nearest_count = 5;
-// The largest TZif file of tzdata is a few kilobytes.
-constexpr std::streamsize largest_zone_file = 1 << 20;
+// Generous bounds: Debian's tzdata.zi holds about 110 kilobytes, its largest
+// TZif file a few.
+constexpr std::size_t largest_index = std::size_t{8} << 20;
+constexpr std::size_t largest_zone_file = std::size_t{1} << 20;
+
+// The whole of a regular file of at most limit bytes; false, error saying
+// why, otherwise. Opened without blocking and checked before it is read, so
+// a FIFO fails at once instead of waiting for a writer, and a device
+// (/dev/zero) instead of being read without end.
+bool read_whole_file(const std::string& path, std::size_t limit, std::string& bytes,
+                     std::string& error) {
+  bytes.clear();
+  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    error = "cannot be read";
+    return false;
+  }
+  struct stat info {};
+  error.clear();
+  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) error = "not a regular file";
+  char chunk[1 << 16];
+  while (error.empty()) {
+    const ssize_t got = read(fd, chunk, sizeof chunk);
+    if (got == 0) break;
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) {
+      error = "cannot be read";
+    } else {
+      bytes.append(chunk, static_cast<std::size_t>(got));
+      // The size fstat gave may have grown since: the bytes read decide.
+      if (bytes.size() > limit) error = "larger than " + std::to_string(limit) + " bytes";
+    }
+  }
+  close(fd);
+  return error.empty();
+}
 
 std::string zoneinfo_folder() {
   const char* chosen = std::getenv("TZDIR");
@@ -38,11 +77,12 @@ void take_name(const std::string& line, std::vector<std::string>& names) {
 bool read_zone_database(ZoneDatabase& database, std::string& error) {
   database = {zoneinfo_folder(), "unknown", {}};
   const std::string index = database.folder + "/tzdata.zi";
-  std::ifstream lines(index);
-  if (!lines) {
-    error = index + " cannot be read";
+  std::string bytes;
+  if (!read_whole_file(index, largest_index, bytes, error)) {
+    error = index + ": " + error;
     return false;
   }
+  std::istringstream lines(bytes);
   const std::string mark = "# version ";
   for (std::string line; std::getline(lines, line);) {
     if (line.rfind(mark, 0) == 0) database.version = line.substr(mark.size());
@@ -85,15 +125,10 @@ std::string nearest_zone_names(const ZoneDatabase& database, std::string_view ty
 bool read_zone_file(const ZoneDatabase& database, const std::string& name,
                     ZoneHistory& history, std::string& error) {
   const std::string path = database.folder + "/" + name;
-  std::ifstream file(path, std::ios::binary);
-  if (!file) {
-    error = path + ": cannot be read";
-    return false;
-  }
-  std::string bytes(static_cast<std::size_t>(largest_zone_file), '\0');
-  file.read(bytes.data(), largest_zone_file);
-  bytes.resize(static_cast<std::size_t>(file.gcount()));
-  if (read_zone_history(bytes, history, error)) return true;
+  std::string bytes;
+  if (read_whole_file(path, largest_zone_file, bytes, error) &&
+      read_zone_history(bytes, history, error))
+    return true;
   error = path + ": " + error;
   return false;
 }

@@ -15,7 +15,7 @@ struct ZoneDatabase {
 };
 
 // The database's names and version from its tzdata.zi; false, error saying
-// why, when it is missing or lists no zone.
+// why, when it is missing, no regular file, too large or lists no zone.
 bool read_zone_database(ZoneDatabase& database, std::string& error);
 
 // The database's name for a typed one: the same, or else the one name equal
@@ -29,6 +29,7 @@ bool match_zone_name(const ZoneDatabase& database, std::string_view typed,
 std::string nearest_zone_names(const ZoneDatabase& database, std::string_view typed);
 
 // The history of a listed zone from its TZif file; false, error saying why,
-// when the file cannot be read.
+// when the file cannot be read, is no regular file, is too large or is no
+// TZif file.
 bool read_zone_file(const ZoneDatabase& database, const std::string& name,
                     ZoneHistory& history, std::string& error);

@@ -23,10 +23,11 @@ apply to what is typed (places/text_fold.cpp), so both sides fold alike.
 Usage: /usr/bin/python3 tools/generate_atlas.py [CITIES.tgz CITIES_JSON.tgz]
 
 The file is UTF-8 text, with "#" comment lines first, then a line
-"@sections zones OFFSET regions OFFSET places OFFSET names OFFSET" giving the
-byte offset of each section's first line (ten digits), and then the four
-sections, each after a line "@NAME", fields separated by tabs. The programs
-map the file into memory and read only the lines a lookup needs:
+"@sections zones OFFSET regions OFFSET places OFFSET names OFFSET end LENGTH"
+giving the byte offset of each section's first line and the file's length in
+bytes (ten digits each: a copy cut short is known by its length), and then the
+four sections, each after a line "@NAME", fields separated by tabs. The
+programs map the file into memory and read only the lines a lookup needs:
   @zones    the IANA time-zone names, numbered from 0
   @regions  country, GeoNames region code, region name, ISO 3166-2 code,
             folded region name; sorted by country and code
@@ -222,12 +223,13 @@ def main():
                 ("places", [row for row, _ in places]), ("names", name_rows(places))]
     parts = [f"@{name}\n" + "".join("\t".join(row) + "\n" for row in rows)
              for name, rows in sections]
-    contents = " ".join(f"{name} {0:010d}" for name, _ in sections)
+    contents = " ".join(f"{name} {0:010d}" for name, _ in sections) + f" end {0:010d}"
     offset = len((header + f"@sections {contents}\n").encode("utf-8"))
     starts = []
     for (name, _), part in zip(sections, parts):
         starts.append(f"{name} {offset + len(name) + 2:010d}")
         offset += len(part.encode("utf-8"))
+    starts.append(f"end {offset:010d}")
     data = (header + f"@sections {' '.join(starts)}\n" + "".join(parts)).encode("utf-8")
     OUTPUT.parent.mkdir(parents=True, exist_ok=True)
     OUTPUT.write_bytes(data)

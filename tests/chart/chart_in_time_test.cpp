@@ -9,7 +9,7 @@
 
 namespace {
 
-bool marked(const Chart& chart, int body) { return chart.speeds[body] < 0; }
+bool marked(const Chart& chart, int body) { return chart.bodies[body].retrograde; }
 
 // The events between two consecutive charts, found the slow way.
 void compare_charts(const Chart& before, const Chart& after, UtMinute minute,
@@ -56,13 +56,14 @@ bool same_events(const TransitEvent& a, const TransitEvent& b) {
 }
 
 // Random weeks from 1600 to 2400, each with the Moon's ingresses and some of
-// the planets', and March 2025 with Mercury's station and the Sun at the
-// equinox, where the chart's rounding of the Sun's position turns: the search
-// lists exactly what charts minute by minute show.
+// the planets', March 2025 with Mercury's station and the Sun at the equinox,
+// where its tropical longitude turns from 360 to 0, and April 2025 with the
+// Sun's sidereal sum turning from below 0: the search lists exactly what
+// charts minute by minute show.
 TEST(Transits, AgreeWithChartsMinuteByMinute) {
   std::mt19937 random(1600);
   std::vector<std::pair<UtMinute, int>> stretches = {
-      {ut_minute_of(2025, 3, 12, 0, 0), 12}};
+      {ut_minute_of(2025, 3, 12, 0, 0), 12}, {ut_minute_of(2025, 4, 11, 0, 0), 4}};
   for (int n = 0; n < 3; ++n) {
     const int year = std::uniform_int_distribution<int>(1600, 2399)(random);
     const int month = std::uniform_int_distribution<int>(1, 12)(random);
@@ -83,24 +84,34 @@ TEST(Transits, AgreeWithChartsMinuteByMinute) {
   }
 }
 
-// Published moments of Lahiri ingresses, within what our series allow.
-TEST(Transits, PublishedIngresses) {
+// Published moments of Lahiri ingresses and of stations, within what our
+// series allow.
+TEST(Transits, PublishedEvents) {
   const struct {
     int body;
+    TransitKind kind;
     int to;
     UtMinute published;
     int minutes;  // tolerance
   } rows[] = {
       // Makar Sankranti 2025: 14 January, 08:56 IST (drikpanchang.com).
-      {sun_body, 9, ut_minute_of(2025, 1, 14, 3, 26), 5},
+      {sun_body, sign_ingress, 9, ut_minute_of(2025, 1, 14, 3, 26), 5},
+      // Mesha Sankranti 2025: 14 April, 03:30 IST (drikpanchang.com).
+      {sun_body, sign_ingress, 0, ut_minute_of(2025, 4, 13, 22, 0), 10},
       // Saturn into Pisces, 29 March 2025, 21:45 IST (drikpanchang.com).
-      {saturn_body, 11, ut_minute_of(2025, 3, 29, 16, 15), 60},
+      {saturn_body, sign_ingress, 11, ut_minute_of(2025, 3, 29, 16, 15), 60},
+      // Mended: the mark came from the whole arc-seconds of the motion, hours
+      // late. Saturn's stations of 2025, 13 July 09:36 IST and 28 November
+      // 09:20 IST; the motion over the hour before turns half an hour late.
+      {saturn_body, retrograde_station, 0, ut_minute_of(2025, 7, 13, 4, 6), 45},
+      {saturn_body, direct_station, 0, ut_minute_of(2025, 11, 28, 3, 50), 45},
   };
   for (const auto& row : rows) {
-    const std::vector<TransitEvent> events =
-        body_transits(row.body, watch_sign, row.published - 3 * minutes_per_day,
-                      row.published + 3 * minutes_per_day);
+    const std::vector<TransitEvent> events = body_transits(
+        row.body, row.kind == sign_ingress ? watch_sign : watch_stations,
+        row.published - 3 * minutes_per_day, row.published + 3 * minutes_per_day);
     ASSERT_EQ(events.size(), 1u);
+    EXPECT_EQ(events[0].kind, row.kind);
     EXPECT_EQ(events[0].to, row.to);
     EXPECT_LE(std::abs(events[0].minute - row.published), row.minutes)
         << ut_minute_text(events[0].minute);

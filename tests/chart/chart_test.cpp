@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 
+#include "chart/chart.h"
 #include "chart/vimshottari.h"
 
 namespace {
@@ -24,6 +26,38 @@ TEST(FormatDate, GregorianThroughoutAndBeforeDayZero) {
     char area[date_text_size];
     format_date(area, day);
     EXPECT_STREQ(area, text) << day;
+  }
+}
+
+// Mended: a sum below 0 (the last degrees of Pisces) was truncated toward
+// zero, an arc-minute high, so Ketu stood at 0Ar00 opposite Rahu's 29Vi59 on
+// 28 December 1902 at 07:00 UT. Every arc-minute is measured downward, and
+// Rahu and Ketu are opposite in every chart.
+TEST(SiderealMinutes, DownwardOnEitherSideOfZero) {
+  const struct {
+    double tropical, ayanamsha;
+    int minutes;
+  } rows[] = {{10.0, -10.51, 21569},
+              {10.51, -10.0, 30},
+              {0.0, -1e-9, 21599},
+              {359.99, -24.0, 20159},
+              {0.0, 0.0, 0}};
+  for (const auto& row : rows)
+    EXPECT_EQ(sidereal_minutes(row.tropical, row.ayanamsha), row.minutes) << row.tropical;
+  ChartInput input{};
+  input.year = 1902, input.month = 12, input.day = 28, input.hour = 7;
+  std::mt19937 random(1902);
+  for (int n = 0; n < 5000; ++n) {
+    const Chart chart = chart_of(input);
+    if (n == 0) {
+      EXPECT_EQ(chart.positions[ketu_body], 21599);
+    }
+    ASSERT_EQ(chart.positions[ketu_body], (chart.positions[rahu_body] + 10800) % 21600)
+        << n;
+    input.year = std::uniform_int_distribution<int>(1600, 2400)(random);
+    input.day = std::uniform_int_distribution<int>(1, 28)(random);
+    input.hour = std::uniform_int_distribution<int>(0, 23)(random);
+    input.minute = std::uniform_int_distribution<int>(0, 59)(random);
   }
 }
 

@@ -137,9 +137,15 @@ TEST_F(AtlasFiles, AMissingOrForeignAtlasFailsTheRun) {
                                   "ELF\n@sections places 9\n",
                                   22));
   // The atlas with its first region's fields run together, every offset kept.
-  std::string broken = read_file(VANTREL_SOURCE_DIR "/share/atlas/places.tsv");
+  const std::string atlas = VANTREL_SOURCE_DIR "/share/atlas/places.tsv";
+  std::string broken = read_file(atlas);
   broken[broken.find('\t', broken.find("\n@regions\n"))] = ' ';
   write_file("broken", broken);
+  // Mended: a copy cut short was taken, and then found no Zürich while it
+  // offered Zürich as the nearest place.
+  const auto whole = std::filesystem::file_size(atlas);
+  std::filesystem::copy_file(atlas, "cut");
+  std::filesystem::resize_file("cut", whole * 2 / 3);
   const struct {
     std::string atlas;
     std::string message;
@@ -148,6 +154,9 @@ TEST_F(AtlasFiles, AMissingOrForeignAtlasFailsTheRun) {
        "no atlas of places found (tried /nonexistent/places.tsv)"},
       {path("bytes"), path("bytes") + ": not an atlas of places"},
       {path("broken"), path("broken") + ": not an atlas of places"},
+      {path("cut"), path("cut") + ": a damaged atlas of places (" +
+                        std::to_string(whole * 2 / 3) + " of its " +
+                        std::to_string(whole) + " bytes)"},
       {"/dev/zero", "no atlas of places found (tried /dev/zero)"},
   };
   for (const auto& c : cases) {

@@ -42,6 +42,11 @@ class Print : public InFreshFolder {
 // UTF-8 or that XML cannot hold): those are reported by number and the others
 // printed, as File > Open reads them.
 TEST_F(Print, GoldenCases) {
+  // Lines 0 and 1 refused whole, a NUL byte and too many bytes; the chart
+  // of charts.vnt's line 0 on line 2.
+  write_file("odd_lines.vnt", std::string("Krittika\0end\n", 13) +
+                                  std::string(1100, '#') + "\n" +
+                                  read_file("charts.vnt").substr(0, 100));
   std::istringstream cases(read_file(golden + "print_cases.txt"));
   std::string transcript;
   for (std::string expected, args; cases >> expected && std::getline(cases, args);) {
@@ -216,7 +221,8 @@ TEST_F(Print, ADeviceOrFifoIsWrittenThrough) {
   close(reader);
 }
 
-// Mended: --output naming --append replaced the chart file; /dev/stdout
+// Mended: --output naming --append replaced the chart file, also through a
+// link that led nowhere yet, either way round; /dev/stdout
 // (a link into /proc) had a file renamed over it, so a redirected standard
 // output stayed empty; a read-only file was replaced; a 254-byte name failed
 // for its temporary's; a file-size limit or SIGTERM left the temporary file.
@@ -224,6 +230,8 @@ TEST_F(Print, OutputTargets) {
   const std::string chart = "--date 2000-01-01 --time 12:00 ";
   write_file("real.txt", "");
   std::filesystem::create_symlink("real.txt", "to_real.txt");
+  std::filesystem::create_symlink("fresh.vnt", "dangling.vnt");
+  std::filesystem::create_symlink("dangling.vnt", "twice.vnt");
   write_file("locked.txt", "earlier");
   chmod("locked.txt", 0444);
   const std::string long_name(254, 'n');
@@ -238,6 +246,8 @@ TEST_F(Print, OutputTargets) {
       {chart + "--output link.vnt --append ./charts.vnt", 2, "charts.vnt",
        read_file("charts.vnt")},
       {chart + "--output new.vnt --append new.vnt", 2, "new.vnt", ""},
+      {chart + "--output twice.vnt --append fresh.vnt", 2, "fresh.vnt", ""},
+      {chart + "--output fresh.vnt --append dangling.vnt", 2, "fresh.vnt", ""},
       {chart + "--output locked.txt", 1, "locked.txt", "earlier"},
       {chart + "--output to_real.txt", 0, "real.txt", run_print(chart).out},
       {chart + "--output " + long_name, 0, long_name, run_print(chart).out},

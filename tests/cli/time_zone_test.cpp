@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <sstream>
 #include <string>
@@ -131,9 +132,11 @@ TEST_F(ZoneDatabases, AFaultyDatabaseFailsTheRun) {
   const struct {
     const char* index;
     std::string zone_file;
-    std::string message;  // after the folder
+    std::string message;        // after the folder
+    const char* odd = nullptr;  // the file the message names made a "fifo",
+                                // a link to /dev/"zero" or "huge"
   } cases[] = {
-      {nullptr, "", "/tzdata.zi cannot be read"},
+      {nullptr, "", "/tzdata.zi: cannot be read"},
       {"# version 2099z\n", "", "/tzdata.zi lists no zone"},
       {"Z Asia/Kolkata 5:53:28 - LMT\n", "", "/Asia/Kolkata: cannot be read"},
       {"Z Asia/Kolkata\n", std::string(4096, '\xA5'),
@@ -143,6 +146,12 @@ TEST_F(ZoneDatabases, AFaultyDatabaseFailsTheRun) {
       {"Z Asia/Kolkata\n", rule_beyond,
        "/Asia/Kolkata: a time-zone file whose rule for the years after its listed "
        "changes (\"IST-5:30ST,M3.5.0/200,J300\") cannot be read"},
+      // Mended: a FIFO hung the run, /dev/zero was read without end.
+      {"", "", "/tzdata.zi: not a regular file", "fifo"},
+      {"", "", "/tzdata.zi: not a regular file", "zero"},
+      {"", "", "/tzdata.zi: larger than 8388608 bytes", "huge"},
+      {"Z Asia/Kolkata\n", "", "/Asia/Kolkata: not a regular file", "fifo"},
+      {"Z Asia/Kolkata\n", "", "/Asia/Kolkata: larger than 1048576 bytes", "huge"},
   };
   const std::string tzdir = path("zoneinfo");
   setenv("TZDIR", tzdir.c_str(), 1);
@@ -151,9 +160,21 @@ TEST_F(ZoneDatabases, AFaultyDatabaseFailsTheRun) {
     std::filesystem::create_directories(tzdir + "/Asia");
     if (c.index) write_file(tzdir + "/tzdata.zi", c.index);
     if (!c.zone_file.empty()) write_file(tzdir + "/Asia/Kolkata", c.zone_file);
-    const PrintRun run = run_print(zone_chart("Asia/Kolkata 2021-01-01 12:00"));
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "vantrel-print: time-zone database: " + tzdir + c.message + "\n");
+    const std::string odd = tzdir + c.message.substr(0, c.message.find(':'));
+    if (c.odd) std::filesystem::remove(odd);
+    if (c.odd && c.odd[0] == 'f') mkfifo(odd.c_str(), 0600);
+    if (c.odd && c.odd[0] == 'z') std::filesystem::create_symlink("/dev/zero", odd);
+    if (c.odd && c.odd[0] == 'h') {
+      write_file(odd, "");
+      std::filesystem::resize_file(odd, 16 << 20);
+    }
+    // In a child, so that a run that hangs is cut short.
+    const std::string said = said_in_child([] {
+      alarm(5);
+      const PrintRun run = run_print(zone_chart("Asia/Kolkata 2021-01-01 12:00"));
+      return std::to_string(run.status) + run.err;
+    });
+    EXPECT_EQ(said, "1vantrel-print: time-zone database: " + tzdir + c.message + "\n");
   }
   unsetenv("TZDIR");
 }

@@ -3,6 +3,7 @@
 // row N shows, or nothing past the last row.
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -22,27 +23,31 @@ char file_name[] = "/tmp/vantrel-fuzz-rows-XXXXXX";
 void remove_file() { std::remove(file_name); }
 
 // The rows as the list shows them: after a byte-order mark opening the file,
-// a row ends at a newline (a carriage return before it dropped), a NUL, the
-// end of the file, or when it holds 1023 characters (the character then read
-// is dropped); only rows that hold a line are shown.
+// the file's lines, each ending at a newline (a carriage return before it
+// dropped) or at the end of the file; a line of more than 1023 bytes or
+// holding a NUL byte shows 1024 characters, its first bytes (NUL bytes as
+// blanks) and blanks after them; only lines that hold something are shown.
 std::vector<std::string> expected_rows(const std::uint8_t* data, std::size_t size) {
   std::vector<std::string> rows;
-  std::string row;
-  auto end_row = [&] {
-    if (!row.empty()) rows.push_back(row);
-    row.clear();
+  std::string line;
+  auto end_line = [&](bool at_newline) {
+    if (at_newline && !line.empty() && line.back() == '\r') line.pop_back();
+    if (line.find('\0') != std::string::npos || line.size() > 1023) {
+      std::replace(line.begin(), line.end(), '\0', ' ');
+      line.resize(1024, ' ');
+    }
+    if (!line.empty()) rows.push_back(line);
+    line.clear();
   };
   const bool marked = size >= 3 && std::memcmp(data, "\xEF\xBB\xBF", 3) == 0;
   for (std::size_t i = marked ? 3 : 0; i < size; ++i) {
     const char c = static_cast<char>(data[i]);
-    if (c == '\n' || c == '\0' || row.size() == 1023) {
-      if (c == '\n' && !row.empty() && row.back() == '\r') row.pop_back();
-      end_row();
-      continue;
-    }
-    row += c;
+    if (c == '\n')
+      end_line(true);
+    else
+      line += c;
   }
-  end_row();
+  end_line(false);
   return rows;
 }
 
