@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+
+#include "chart/chart.h"
+
+// The Ashtakoota match of the boy's chart (first) with the girl's, as text:
+// each name with its Moon's nakshatra and sign, one line per koota with its
+// points and maximum, and the total; half points as ".5". For example
+//   Boy:  Ravi (U.Bhadra, Pi)
+//   Girl: Sita (Rohini, Ta)
+//   Varna          1 of 1
+//   ...
+//   Graha Maitri   0.5 of 5
+//   ...
+//   Total          26 of 36
+void append_match_text(std::string& out, const Chart& boy, const Chart& girl);
+
+// The same as one line of JSON (newline included): {"match": {"boy", "girl",
+// "kootas": [{"name", "points", "of"}, ...], "total", "of": 36}}, half points
+// as 0.5 and whole ones as integers; bytes of a name that are not UTF-8
+// become U+FFFD.
+//
+// Both give the names without the blanks that pad them to the chart file's
+// columns.
+void append_match_json(std::string& out, const Chart& boy, const Chart& girl);
