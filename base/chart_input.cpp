@@ -1,5 +1,11 @@
 #include "base/chart_input.h"
 
+std::string unpadded_name(const ChartInput& input) {
+  std::string name = input.name;
+  name.erase(name.find_last_not_of(' ') + 1);
+  return name;
+}
+
 SignedAngle zone_angle(const ChartInput& input) {
   return {input.zone_hours, input.zone_minutes, input.zone_dir == 1};
 }

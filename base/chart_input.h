@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "base/signed_angle.h"
 
@@ -31,6 +32,9 @@ struct ChartInput {
   double longitude;      // degrees, West positive
   double latitude;       // degrees, North positive
 };
+
+// The chart's name without the blanks that pad it to the chart file's columns.
+std::string unpadded_name(const ChartInput& input);
 
 SignedAngle zone_angle(const ChartInput& input);
 SignedAngle longitude_angle(const ChartInput& input);

@@ -125,3 +125,11 @@ Chart varga_chart(const Chart& chart, int n) {
   varga.dashas = chart.dashas;
   return varga;
 }
+
+std::string varga_label(const Varga& varga) {
+  return "D" + std::to_string(varga.division);
+}
+
+std::string varga_title(const Varga& varga) {
+  return varga_label(varga) + " " + varga.name;
+}

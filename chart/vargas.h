@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "chart/chart.h"
 
 // The sixteen divisional charts (vargas): each cuts every sign into parts and
@@ -13,6 +15,10 @@ struct Varga {
 constexpr int varga_count = 16;
 // D1 Rasi, D2 Hora, ... D60 Shashtyamsha, by division.
 extern const Varga Vargas[varga_count];
+
+// "D9", and "D9 Navamsha" as the diagram's header and the menu name it.
+std::string varga_label(const Varga& varga);
+std::string varga_title(const Varga& varga);
 
 // The varga of division n; nullptr when there is none (D5, D8, ...).
 const Varga* varga_of(int n);

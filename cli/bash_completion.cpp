@@ -20,6 +20,7 @@ std::string value_completion(const PrintOption& option) {
   switch (option.kind) {
     case ValueKind::format:
     case ValueKind::report:
+    case ValueKind::varga:
     case ValueKind::choice:
       return "COMPREPLY=($(compgen -W '" + option_choices(option, " ") +
              "' -- \"$cur\"))";

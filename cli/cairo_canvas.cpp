@@ -55,7 +55,7 @@ cairo_status_t append_cairo_bytes(void* out, const unsigned char* data,
 // grey antialiasing, slight hinting and whole-pixel advances as the window
 // has them on Debian. The lines are not antialiased: the window's are not.
 cairo_status_t draw_cairo_chart(cairo_surface_t* surface, const Chart& chart,
-                                int chart_style, int scale) {
+                                int chart_style, int varga, int scale) {
   const CairoContext owned(cairo_create(surface), cairo_destroy);
   cairo_t* cairo = owned.get();
   cairo_scale(cairo, scale, scale);
@@ -76,6 +76,6 @@ cairo_status_t draw_cairo_chart(cairo_surface_t* surface, const Chart& chart,
 
   cairo_set_source_rgb(cairo, 0, 0, 0);
   CairoCanvas canvas(cairo);
-  draw_chart_blocks(canvas, chart, chart_style);
+  draw_chart_blocks(canvas, chart, chart_style, varga);
   return cairo_status(cairo);
 }

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "chart/position_derivations.h"
+#include "chart/vargas.h"
 #include "cli/dasha_report.h"
 #include "cli/json_line.h"
 #include "cli/offset_basis.h"
@@ -17,22 +18,30 @@ namespace {
 
 using namespace std::string_view_literals;
 
-void append_body(JsonLine& line, const Chart& chart, int body) {
+// A body's or a sign's abbreviation as a JSON string, made once.
+const std::string& json_body(int body) {
   static const auto bodies = json_texts(BodyAbbrev);
+  return bodies[static_cast<std::size_t>(body)];
+}
+const std::string& json_sign(int sign) {
   static const auto signs = json_texts(SignAbbrev);
+  return signs[static_cast<std::size_t>(sign)];
+}
+
+void append_body(JsonLine& line, const Chart& chart, int body) {
   static const auto nakshatras = json_texts(NakshatraNames);
   int p = chart.positions[body];
   const BodyFacts& facts = chart.bodies[body];
   char position[position_text_size];
   format_position(position, p);
   line.raw(R"({"body":)"sv);
-  line.raw(bodies[body]);
+  line.raw(json_body(body));
   line.raw(R"(,"position":)"sv);
   line.value(p);
   line.raw(R"(,"speed":)"sv);
   line.value(chart.speeds[body]);
   line.raw(R"(,"sign":)"sv);
-  line.raw(signs[facts.sign]);
+  line.raw(json_sign(facts.sign));
   line.raw(R"(,"degree":)"sv);
   line.value(degrees_in_sign(p));
   line.raw(R"(,"minute":)"sv);
@@ -46,6 +55,25 @@ void append_body(JsonLine& line, const Chart& chart, int body) {
   line.raw(R"(,"retrograde":)"sv);
   line.value(facts.retrograde);
   line.raw("}"sv);
+}
+
+// A divisional chart's diagram: its title and each body's sign and degrees
+// there.
+void append_varga_diagram(JsonLine& line, const Chart& chart, const Varga& varga) {
+  const Chart diagram = varga_chart(chart, varga.division);
+  line.raw(R"(,"varga":{"name":)"sv);
+  line.text(varga_title(varga).c_str());
+  line.raw(R"(,"bodies":[)"sv);
+  for (int body = 0; body < body_count; ++body) {
+    line.raw(body == 0 ? R"({"body":)"sv : R"(,{"body":)"sv);
+    line.raw(json_body(body));
+    line.raw(R"(,"sign":)"sv);
+    line.raw(json_sign(diagram.bodies[body].sign));
+    line.raw(R"(,"degree":)"sv);
+    line.value(degrees_in_sign(diagram.positions[body]));
+    line.raw("}"sv);
+  }
+  line.raw("]}"sv);
 }
 
 // The zone's fields are null for an offset that was given.
@@ -85,7 +113,11 @@ const char* append_json_report(std::string& out, const ReportRequest& request) {
     if (body > 0) line.raw(","sv);
     append_body(line, chart, body);
   }
-  line.raw(R"(],"dashas":)"sv);
+  line.raw("]"sv);
+  if (const Varga* varga = varga_of(request.varga);
+      varga != nullptr && request.varga != 1)
+    append_varga_diagram(line, chart, *varga);
+  line.raw(R"(,"dashas":)"sv);
   append_dashas_json(line, chart.dashas, request.levels);
   if (request.basis != nullptr && request.basis->shown) {
     line.raw(R"(,"basis":)"sv);

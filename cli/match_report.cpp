@@ -23,18 +23,11 @@ Json points_json(int half_points) {
   return half_points % 2 != 0 ? Json(half_points / 2.0) : Json(half_points / 2);
 }
 
-// The name without the blanks that pad it to the chart file's columns.
-std::string name_of(const Chart& chart) {
-  std::string name = chart.input.name;
-  name.erase(name.find_last_not_of(' ') + 1);
-  return name;
-}
-
 // "Boy:  Ravi (U.Bhadra, Pi)": a control character in the name would act on
 // the terminal, so it is shown as a blank.
 void append_person(std::string& out, const char* label, const Chart& chart) {
   const BodyFacts& moon = chart.bodies[moon_body];
-  const std::string name = name_of(chart);
+  const std::string name = unpadded_name(chart.input);
   out += label;
   if (!name.empty()) {
     append_terminal_text(out, name.c_str());
@@ -53,20 +46,25 @@ void append_points_line(std::string& out, const char* name, int half_points,
 
 }  // namespace
 
-void append_match_text(std::string& out, const Chart& boy, const Chart& girl) {
+const char* append_match_text(std::string& out, const ReportRequest& request) {
+  const Chart& boy = request.chart;
+  const Chart& girl = *request.partner;
   const AshtakootaMatch match = ashtakoota_match(boy, girl);
   append_person(out, "Boy:  ", boy);
   append_person(out, "Girl: ", girl);
   for (const KootaPoints& koota : match.kootas)
     append_points_line(out, koota.name, koota.half_points, koota.maximum);
   append_points_line(out, "Total", match.total_half_points, ashtakoota_maximum);
+  return nullptr;
 }
 
-void append_match_json(std::string& out, const Chart& boy, const Chart& girl) {
+const char* append_match_json(std::string& out, const ReportRequest& request) {
+  const Chart& boy = request.chart;
+  const Chart& girl = *request.partner;
   const AshtakootaMatch match = ashtakoota_match(boy, girl);
   Json entry;
-  entry["boy"] = name_of(boy);
-  entry["girl"] = name_of(girl);
+  entry["boy"] = unpadded_name(boy.input);
+  entry["girl"] = unpadded_name(girl.input);
   entry["kootas"] = Json::array();
   for (const KootaPoints& koota : match.kootas)
     entry["kootas"].push_back({{"name", koota.name},
@@ -77,4 +75,5 @@ void append_match_json(std::string& out, const Chart& boy, const Chart& girl) {
   Json line;
   line["match"] = std::move(entry);
   out += line.dump(-1, ' ', false, Json::error_handler_t::replace) + '\n';
+  return nullptr;
 }

@@ -2,9 +2,10 @@
 
 #include <string>
 
-#include "chart/chart.h"
+#include "cli/report.h"
 
-// The Ashtakoota match of the boy's chart (first) with the girl's, as text:
+// The Ashtakoota match of the boy's chart (the request's chart) with the
+// girl's (its partner), as text:
 // each name with its Moon's nakshatra and sign, one line per koota with its
 // points and maximum, and the total; half points as ".5". For example
 //   Boy:  Ravi (U.Bhadra, Pi)
@@ -14,7 +15,7 @@
 //   Graha Maitri   0.5 of 5
 //   ...
 //   Total          26 of 36
-void append_match_text(std::string& out, const Chart& boy, const Chart& girl);
+const char* append_match_text(std::string& out, const ReportRequest& request);
 
 // The same as one line of JSON (newline included): {"match": {"boy", "girl",
 // "kootas": [{"name", "points", "of"}, ...], "total", "of": 36}}, half points
@@ -23,4 +24,4 @@ void append_match_text(std::string& out, const Chart& boy, const Chart& girl);
 //
 // Both give the names without the blanks that pad them to the chart file's
 // columns.
-void append_match_json(std::string& out, const Chart& boy, const Chart& girl);
+const char* append_match_json(std::string& out, const ReportRequest& request);

@@ -73,6 +73,10 @@ bool check_report(const PrintOptions& options, const Report& report, std::string
   const std::string named = options.match_line >= 0 && options.report == nullptr
                                 ? std::string("--match")
                                 : std::string("--report ") + report.name;
+  if (options.varga != 1) {
+    error = "--varga draws a divisional chart's diagram: not with " + named;
+    return false;
+  }
   const std::pair<bool, const char*> listings[] = {{options.levels == 3, "--levels"},
                                                    {options.sade_sati, "--sade-sati"}};
   for (const auto& [asked, name] : listings) {

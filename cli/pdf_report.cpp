@@ -15,7 +15,7 @@ const char* append_pdf_report(std::string& out, const ReportRequest& request) {
   cairo_pdf_surface_set_metadata(surface, CAIRO_PDF_METADATA_CREATE_DATE, "");
   cairo_pdf_surface_set_metadata(surface, CAIRO_PDF_METADATA_MOD_DATE, "");
   cairo_status_t status =
-      draw_cairo_chart(surface, request.chart, request.chart_style, 1);
+      draw_cairo_chart(surface, request.chart, request.chart_style, request.varga, 1);
   cairo_surface_finish(surface);
   if (status == CAIRO_STATUS_SUCCESS) status = cairo_surface_status(surface);
   return status == CAIRO_STATUS_SUCCESS ? nullptr : cairo_status_to_string(status);

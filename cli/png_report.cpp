@@ -11,7 +11,7 @@ const char* append_png_report(std::string& out, const ReportRequest& request) {
       cairo_surface_destroy);
   cairo_surface_t* surface = owned.get();
   cairo_status_t status =
-      draw_cairo_chart(surface, request.chart, request.chart_style, scale);
+      draw_cairo_chart(surface, request.chart, request.chart_style, request.varga, scale);
   if (status == CAIRO_STATUS_SUCCESS)
     status = cairo_surface_write_to_png_stream(surface, append_cairo_bytes, &out);
   return status == CAIRO_STATUS_SUCCESS ? nullptr : cairo_status_to_string(status);

@@ -86,6 +86,7 @@ const char* append_report(std::string& out, const PrintOptions& options,
     request.end = ut_minute_of(options.to_year, options.to_month, options.to_day, 0, 0);
   }
   request.nakshatras = options.nakshatras;
+  request.varga = options.varga;
   if (const Report* report = chosen_report(options))
     return (report->*(options.format->report))(out, request);
   return options.format->write(out, request);

@@ -4,6 +4,7 @@
 #include <sstream>
 #include <vector>
 
+#include "chart/vargas.h"
 #include "cli/print_options.h"
 #include "cli/text_lines.h"
 
@@ -12,6 +13,11 @@ std::string option_choices(const PrintOption& option, const char* separator,
   if (last_separator == nullptr) last_separator = separator;
   if (option.kind == ValueKind::format) return format_names(separator, last_separator);
   if (option.kind == ValueKind::report) return report_names(separator, last_separator);
+  if (option.kind == ValueKind::varga) {
+    std::vector<std::string> divisions;
+    for (const Varga& varga : Vargas) divisions.push_back(std::to_string(varga.division));
+    return joined_words(divisions, separator, last_separator);
+  }
   if (option.kind != ValueKind::choice) return "";
   std::vector<std::string> words;
   std::string word;
@@ -61,7 +67,9 @@ std::vector<std::string> words_of(const std::string& paragraph) {
 std::string usage_item(const PrintOption& option, bool choices_shown) {
   std::string item = option_long_name(option);
   if (option.kind != ValueKind::none) {
-    const std::string choices = option_choices(option, "|");
+    // Sixteen numbers would fill the line: "N" stands for them.
+    const std::string choices =
+        option.kind == ValueKind::varga ? "" : option_choices(option, "|");
     item += " " + (choices.empty() ? option.value : choices_shown ? "..." : choices);
   }
   return option.required ? item : "[" + item + "]";

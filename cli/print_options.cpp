@@ -4,6 +4,7 @@
 #include <iterator>
 #include <vector>
 
+#include "chart/vargas.h"
 #include "cli/option_values.h"
 #include "entry/chart_data_entries.h"
 
@@ -29,6 +30,15 @@ const PrintOption PrintOptionTable[] = {
      [](const char* value, PrintOptions& options) {
        options.chart_style = std::strcmp(value, "north") == 0 ? 1 : 0;
        return options.chart_style == 1 || std::strcmp(value, "south") == 0;
+     }},
+    // Its accepted numbers are written from the varga table.
+    {"varga", '\0', ValueKind::varga, "N", nullptr,
+     "draw the house diagram of divisional chart DN, named in the header (default 1, "
+     "the chart itself)",
+     OptionGroup::output, false,
+     [](const char* value, PrintOptions& options) {
+       return parse_whole_number(value, options.varga) &&
+              varga_of(options.varga) != nullptr;
      }},
     {"output", 'o', ValueKind::file, "FILE", "a file name, or - for standard output",
      "write FILE, replaced whole only when complete; - is standard output",

@@ -12,6 +12,7 @@
 struct PrintOptions {
   const OutputFormat* format = &OutputFormats[0];
   int chart_style = 0;  // 0 South, 1 North
+  int varga = 1;        // the diagram's divisional chart
   std::string output;   // empty: standard output
   int scale = 1;        // picture pixels per window pixel each way, 1 to 4
   bool has_scale = false;
@@ -67,7 +68,7 @@ ChartInput chart_input_of(const PrintOptions& options);
 enum class OptionGroup { output, chart, file, transits, find, info };
 
 // What an option's value is, for the usage, the help and the completion.
-enum class ValueKind { none, format, report, choice, file, zone, text };
+enum class ValueKind { none, format, report, varga, choice, file, zone, text };
 
 // One option of vantrel-print. The parser, the usage, the help and the
 // shell completion all read this table, so an option is one row.

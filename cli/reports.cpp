@@ -2,19 +2,24 @@
 #include <vector>
 
 #include "cli/dasha_report.h"
+#include "cli/match_report.h"
 #include "cli/report.h"
 #include "cli/sade_sati_report.h"
 #include "cli/text_lines.h"
 #include "cli/transit_report.h"
+#include "cli/varga_report.h"
 
 // In the order of the window's Reports menu.
 const Report Reports[] = {
+    {"vargas", "Divisional Signs", append_varga_text, append_varga_json,
+     ReportNeeds::chart_only, false},
     {"dashas", "Dashas", append_dashas_text_report, append_dashas_json_report,
      ReportNeeds::chart_only, true},
     {"transits", "Transits", append_transits_text_report, append_transits_json_report,
      ReportNeeds::range, false},
     {"sade-sati", "Sade Sati", append_sade_sati_text_report, append_sade_sati_json_report,
      ReportNeeds::chart_only, false},
+    {"match", "Match", append_match_text, append_match_json, ReportNeeds::partner, false},
 };
 
 const int report_count = static_cast<int>(std::size(Reports));

@@ -64,7 +64,7 @@ void SvgCanvas::draw_line(int x1, int y1, int x2, int y2) {
 
 const char* append_svg_report(std::string& out, const ReportRequest& request) {
   SvgCanvas canvas;
-  draw_chart_blocks(canvas, request.chart, request.chart_style);
+  draw_chart_blocks(canvas, request.chart, request.chart_style, request.varga);
   char head[384];
   std::snprintf(head, sizeof head,
                 "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"

@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "chart/position_derivations.h"
+#include "chart/vargas.h"
 #include "cli/dasha_report.h"
 #include "cli/offset_basis.h"
 #include "cli/sade_sati_report.h"
@@ -131,15 +132,15 @@ void append_navamsha_line(std::string& out, const Chart& chart) {
 
 const char* append_text_report(std::string& out, const ReportRequest& request) {
   const Chart& chart = request.chart;
-  append_line(out, shown_field(chart.input.name));
+  append_line(out, shown_field(header_name_line(chart.input, request.varga).c_str()));
   append_line(out, std::string(chart.input.date_line));
   char place_line[place_line_size];
   format_place_line(place_line, chart.input);
   append_line(out, shown_field(place_line));
   if (request.chart_style)
-    append_north_houses(out, chart);
+    append_north_houses(out, varga_chart(chart, request.varga));
   else
-    append_south_picture(out, chart);
+    append_south_picture(out, varga_chart(chart, request.varga));
   append_planet_table(out, chart);
   append_navamsha_line(out, chart);
   append_dasha_listing_text(out, chart.dashas);

@@ -10,11 +10,6 @@
 
 namespace {
 
-// "D1" to "D60": a row's label and a key.
-std::string varga_label(const Varga& varga) {
-  return "D" + std::to_string(varga.division);
-}
-
 const char* varga_sign_text(const Chart& chart, int body, const Varga& varga) {
   return SignAbbrev[varga_sign(chart.positions[body], varga.division)];
 }
@@ -31,7 +26,8 @@ void append_row(std::string& out, std::string label,
 
 }  // namespace
 
-void append_varga_text(std::string& out, const Chart& chart) {
+const char* append_varga_text(std::string& out, const ReportRequest& request) {
+  const Chart& chart = request.chart;
   append_row(out, "", BodyAbbrev);
   for (const Varga& varga : Vargas) {
     const char* signs[body_count];
@@ -39,9 +35,11 @@ void append_varga_text(std::string& out, const Chart& chart) {
       signs[body] = varga_sign_text(chart, body, varga);
     append_row(out, varga_label(varga), signs);
   }
+  return nullptr;
 }
 
-void append_varga_json(std::string& out, const Chart& chart) {
+const char* append_varga_json(std::string& out, const ReportRequest& request) {
+  const Chart& chart = request.chart;
   nlohmann::ordered_json vargas;
   for (const Varga& varga : Vargas) {
     nlohmann::ordered_json& signs = vargas[varga_label(varga)];
@@ -51,4 +49,5 @@ void append_varga_json(std::string& out, const Chart& chart) {
   nlohmann::ordered_json document;
   document["vargas"] = std::move(vargas);
   out += document.dump() + '\n';
+  return nullptr;
 }

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "chart/vargas.h"
+
 bool format_place_line(char (&line)[place_line_size], const ChartInput& input) {
   // snprintf cuts a line built from out-of-range values at the area's end.
   int length =
@@ -11,9 +13,15 @@ bool format_place_line(char (&line)[place_line_size], const ChartInput& input) {
   return length >= 0 && static_cast<std::size_t>(length) < sizeof line;
 }
 
-void draw_header(ChartCanvas& canvas, const ChartInput& input, int x, int y) {
+std::string header_name_line(const ChartInput& input, int varga) {
+  const Varga* divisional = varga_of(varga);
+  if (varga == 1 || divisional == nullptr) return input.name;
+  return unpadded_name(input) + "  " + varga_title(*divisional);
+}
+
+void draw_header(ChartCanvas& canvas, const ChartInput& input, int varga, int x, int y) {
   canvas.select_black();
-  canvas.draw_text(input.name, x, y);
+  canvas.draw_text(header_name_line(input, varga).c_str(), x, y);
   canvas.draw_text(input.date_line, x, y + 14);
   char line[place_line_size];
   format_place_line(line, input);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 
 #include "base/chart_input.h"
 #include "drawing/chart_canvas.h"
@@ -10,5 +11,10 @@
 constexpr std::size_t place_line_size = 40;
 bool format_place_line(char (&line)[place_line_size], const ChartInput& input);
 
-// Name, date line and place line; the name's baseline is at y.
-void draw_header(ChartCanvas& canvas, const ChartInput& input, int x, int y);
+// The header's first line: the chart's name, and for a divisional chart
+// (varga n, 1 for the chart itself) two blanks and the varga's title,
+// "Kept  D9 Navamsha".
+std::string header_name_line(const ChartInput& input, int varga);
+
+// Name line, date line and place line; the name's baseline is at y.
+void draw_header(ChartCanvas& canvas, const ChartInput& input, int varga, int x, int y);

@@ -100,7 +100,8 @@ bool MainWindow::export_chart_to(const std::string& path, std::string& error) co
     return false;
   }
   std::string picture;
-  const ReportRequest request{chart_state.chart, chart_state.chart_style, 1, nullptr, {}};
+  ReportRequest request{chart_state.chart, chart_state.chart_style, 1, nullptr, {}};
+  request.varga = chart_state.varga;
   if (const char* failure = format->write(picture, request)) {
     error = failure;
     return false;

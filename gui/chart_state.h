@@ -6,4 +6,5 @@
 struct ChartState {
   Chart chart;
   int chart_style = 0;  // 0 South Indian, 1 North Indian
+  int varga = 1;        // the diagram's divisional chart, 1 the chart itself
 };

@@ -33,5 +33,5 @@ draw_chart::draw_chart(int x, int y, int width, int height, const ChartState& sh
 void draw_chart::draw() {
   fl_font(FL_HELVETICA, chart_font_size);
   ToolkitCanvas canvas(x(), y());
-  draw_chart_blocks(canvas, shown_.chart, shown_.chart_style);
+  draw_chart_blocks(canvas, shown_.chart, shown_.chart_style, shown_.varga);
 }

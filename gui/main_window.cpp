@@ -31,7 +31,8 @@ MainWindow& window_of(Fl_Widget* widget) {
   return *static_cast<MainWindow*>(window);
 }
 
-// A menu item's number: a chart style, or a row of ReportItems.
+// A menu item's number: a chart style, a varga's division, or a row of
+// ReportItems.
 int number_of(void* data) {
   return static_cast<int>(reinterpret_cast<fl_intptr_t>(data));
 }
@@ -56,6 +57,9 @@ void quit_item(Fl_Widget* menu, void*) { window_of(menu).quit_command(); }
 // own style rather than switching.
 void style_item(Fl_Widget* menu, void* style) {
   window_of(menu).chart_style_command(number_of(style));
+}
+void varga_item(Fl_Widget* menu, void* varga) {
+  window_of(menu).varga_command(number_of(varga));
 }
 void report_item(Fl_Widget* menu, void* row) {
   const ReportItem& item = ReportItems[number_of(row)];
@@ -90,6 +94,24 @@ const Fl_Menu_Item MenuItems[] = {
     submenu("Chart Style..."),
     item("North Chart", 0, style_item, 1, FL_MENU_RADIO),
     item("South Chart", 0, style_item, 0, FL_MENU_RADIO | FL_MENU_VALUE),
+    end_of_menu(),
+    submenu("Divisional Chart"),
+    item("D1 Rasi", 0, varga_item, 1, FL_MENU_RADIO | FL_MENU_VALUE),
+    item("D2 Hora", 0, varga_item, 2, FL_MENU_RADIO),
+    item("D3 Drekkana", 0, varga_item, 3, FL_MENU_RADIO),
+    item("D4 Chaturthamsha", 0, varga_item, 4, FL_MENU_RADIO),
+    item("D7 Saptamsha", 0, varga_item, 7, FL_MENU_RADIO),
+    item("D9 Navamsha", 0, varga_item, 9, FL_MENU_RADIO),
+    item("D10 Dashamsha", 0, varga_item, 10, FL_MENU_RADIO),
+    item("D12 Dwadashamsha", 0, varga_item, 12, FL_MENU_RADIO),
+    item("D16 Shodashamsha", 0, varga_item, 16, FL_MENU_RADIO),
+    item("D20 Vimshamsha", 0, varga_item, 20, FL_MENU_RADIO),
+    item("D24 Chaturvimshamsha", 0, varga_item, 24, FL_MENU_RADIO),
+    item("D27 Saptavimshamsha", 0, varga_item, 27, FL_MENU_RADIO),
+    item("D30 Trimshamsha", 0, varga_item, 30, FL_MENU_RADIO),
+    item("D40 Khavedamsha", 0, varga_item, 40, FL_MENU_RADIO),
+    item("D45 Akshavedamsha", 0, varga_item, 45, FL_MENU_RADIO),
+    item("D60 Shashtyamsha", 0, varga_item, 60, FL_MENU_RADIO),
     end_of_menu(),
     end_of_menu(),
     submenu("Reports"),
@@ -168,6 +190,8 @@ void MainWindow::close_chart_data_dialog() {
 }
 
 PickList& MainWindow::open_pick_list(const PickListLayout& layout, PickList::Take take) {
+  // One list at a time: a list left open gives way.
+  if (pick_list != nullptr) pick_list->close_list();
   pick_list = new PickList(layout, std::move(take), [this] { pick_list = nullptr; });
   return *pick_list;
 }
@@ -176,6 +200,11 @@ void MainWindow::quit_command() { std::exit(0); }
 
 void MainWindow::chart_style_command(int style) {
   chart_state.chart_style = style;
+  chart_view->redraw();
+}
+
+void MainWindow::varga_command(int varga) {
+  chart_state.varga = varga;
   chart_view->redraw();
 }
 

@@ -43,6 +43,7 @@ class MainWindow : public Fl_Double_Window, public ChartDataOwner {
   void export_chart();                        // File > Export...
   [[noreturn]] void quit_command();           // File > Quit
   void chart_style_command(int style);        // 0 South, 1 North
+  void varga_command(int varga);              // the diagram's divisional chart
   void about_command();
   // A report of the Reports menu: its window, titled with the report and the
   // chart, holding what vantrel-print --report writes for the chart. The

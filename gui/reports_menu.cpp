@@ -11,14 +11,6 @@
 
 namespace {
 
-// A chart's name as a title shows it: the chart file's blanks after it left
-// out.
-std::string shown_name(const Chart& chart) {
-  std::string name = chart.input.name;
-  name.erase(name.find_last_not_of(' ') + 1);
-  return name;
-}
-
 // 1 January of a year, as the dates are typed.
 std::string new_year(int year) {
   char text[24];
@@ -96,7 +88,7 @@ void MainWindow::show_report(const Report& report, bool chart_is_girl) {
     request.end = end.first_minute();
   }
   open_report_window(report, request,
-                     std::string(report.title) + " - " + shown_name(chart));
+                     std::string(report.title) + " - " + unpadded_name(chart.input));
 }
 
 void MainWindow::show_match(const Report& report, const Chart& partner,
@@ -106,7 +98,7 @@ void MainWindow::show_match(const Report& report, const Chart& partner,
   const Chart& girl = chart_is_girl ? chart : partner;
   ReportRequest request{boy, chart_state.chart_style, 1, nullptr, {}};
   request.partner = &girl;
-  open_report_window(
-      report, request,
-      std::string(report.title) + " - " + shown_name(boy) + " and " + shown_name(girl));
+  open_report_window(report, request,
+                     std::string(report.title) + " - " + unpadded_name(boy.input) +
+                         " and " + unpadded_name(girl.input));
 }

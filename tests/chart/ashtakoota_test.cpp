@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "chart/ashtakoota.h"
-#include "cli/match_report.h"
 
 namespace {
 
@@ -70,48 +69,6 @@ TEST(Ashtakoota, AsymmetricTablesAndTheSameLord) {
   for (const auto& [koota, boy, girl, half_points] : rows)
     EXPECT_EQ(ashtakoota_of_moons(boy, girl).kootas[koota].half_points, half_points)
         << koota << ", boy " << boy << ", girl " << girl;
-}
-
-Chart chart_at(const char* name, const int (&moment)[5], SignedAngle longitude,
-               SignedAngle latitude) {
-  ChartInput input{};
-  std::strcpy(input.name, name);
-  input.year = moment[0], input.month = moment[1], input.day = moment[2];
-  input.hour = moment[3], input.minute = moment[4];
-  set_zone(input, {5, 30, true});
-  set_longitude(input, longitude);
-  set_latitude(input, latitude);
-  return chart_of(input);
-}
-
-// The girl born in Mumbai on 29 August 1967 at 09:00, the boy in Kolkata on
-// 10 November 1970 at 09:20, both at +05:30: Moons in Rohini pada 4 and
-// Uttara Bhadrapada pada 3, 26 of 36 as published. In the names, the chart
-// file's padding, a control character and a byte that is no UTF-8.
-TEST(Ashtakoota, PublishedMatchPrinted) {
-  const Chart girl =
-      chart_at("Sita\xE9  ", {1967, 8, 29, 9, 0}, {72, 50, true}, {18, 58});
-  const Chart boy = chart_at("Ravi\tK ", {1970, 11, 10, 9, 20}, {88, 22, true}, {22, 34});
-  EXPECT_EQ(girl.positions[moon_body] / 200, 3 * 4 + 3);  // quarters from Aswini's first
-  EXPECT_EQ(boy.positions[moon_body] / 200, 25 * 4 + 2);
-  std::string text, json;
-  append_match_text(text, boy, girl);
-  append_match_json(json, boy, girl);
-  EXPECT_EQ(text,
-            "Boy:  Ravi K (U.Bhadra, Pi)\nGirl: Sita\xE9 (Rohini, Ta)\n"
-            "Varna          1 of 1\nVashya         1 of 2\nTara           1.5 of 3\n"
-            "Yoni           1 of 4\nGraha Maitri   0.5 of 5\nGana           6 of 6\n"
-            "Bhakoot        7 of 7\nNadi           8 of 8\nTotal          26 of 36\n");
-  EXPECT_EQ(
-      json,
-      R"({"match":{"boy":"Ravi\tK","girl":"Sita)"
-      "\xEF\xBF\xBD"
-      R"(","kootas":[{"name":"Varna","points":1,"of":1},)"
-      R"({"name":"Vashya","points":1,"of":2},{"name":"Tara","points":1.5,"of":3},)"
-      R"({"name":"Yoni","points":1,"of":4},{"name":"Graha Maitri","points":0.5,"of":5},)"
-      R"({"name":"Gana","points":6,"of":6},{"name":"Bhakoot","points":7,"of":7},)"
-      R"({"name":"Nadi","points":8,"of":8}],"total":26,"of":36}})"
-      "\n");
 }
 
 }  // namespace

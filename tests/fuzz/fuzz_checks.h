@@ -44,6 +44,6 @@ inline void compute_and_draw_chart(const ChartInput& input) {
                "date_line without its end");
   for (int style : {0, 1}) {
     CheckingCanvas canvas;
-    draw_chart_blocks(canvas, chart, style);
+    draw_chart_blocks(canvas, chart, style, 1);
   }
 }

@@ -21,6 +21,7 @@
 #include <sstream>
 #include <typeinfo>
 
+#include "chart/vargas.h"
 #include "chart_file/chart_line.h"
 #include "cli/text_report.h"
 #include "gui/chart_data_dialog.h"
@@ -495,6 +496,18 @@ TEST_F(Windows, ReportsAndExportAreThePrintersOwn) {
     EXPECT_EQ(read_file(chosen_file), read_file(std::string("printed.") + picture))
         << picture;
   }
+  // A divisional chart's diagram, as --varga draws it; its menu names it as
+  // the header does.
+  const Fl_Menu_Item* first = window->menu_bar->find_item("Options/Divisional Chart");
+  for (const Varga& varga : Vargas)
+    EXPECT_STREQ((++first)->label(), varga_title(varga).c_str());
+  pick("Options/Divisional Chart/D9 Navamsha");
+  window->redraw();
+  screenshot(window, "chart_d9.png");
+  chosen_file = path("d9.svg");
+  pick("File/Export...");
+  EXPECT_EQ(read_file("d9.svg"), run_print(line + "--format svg --varga 9").out);
+  pick("Options/Divisional Chart/D1 Rasi");
   std::string error;
   EXPECT_FALSE(window->export_chart_to(path("chart.txt"), error));
   EXPECT_EQ(error, "Name the file .svg, .png or .pdf.");
