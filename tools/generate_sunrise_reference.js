@@ -90,8 +90,11 @@ function sunTimes(A, place, day, rule) {
   const midnight = A.MakeTime(new Date(day.getTime() - place[3] * 60000));
   const altitude = RULE_ALTITUDES[rule];
   const sunrise = A.SearchAltitude(A.Body.Sun, observer, +1, midnight, 1, altitude);
+  // From a minute past the sunrise: a search that starts on its own root,
+  // where the Sun barely rises, may answer with that root.
   const sunset = sunrise
-      ? A.SearchAltitude(A.Body.Sun, observer, -1, sunrise, 1, altitude)
+      ? A.SearchAltitude(A.Body.Sun, observer, -1, sunrise.AddDays(1 / 1440), 1 - 1 / 1440,
+                         altitude)
       : A.SearchAltitude(A.Body.Sun, observer, -1, midnight, 1, altitude);
   return [sunrise, sunset];
 }
