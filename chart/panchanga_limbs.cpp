@@ -18,6 +18,7 @@ struct LimbRule {
 const LimbRule LimbRules[limb_count] = {{-1, 720}, {0, 800}, {1, 800}, {-1, 360}};
 
 constexpr int circle = 21600;
+constexpr double half_circle = circle / 2.0;
 
 // Minutes from the bodies' states within which the limb's number cannot
 // change: at least 1. The chart's number is that of floor(moon) plus
@@ -28,8 +29,8 @@ double limb_safe_minutes(Limb limb, int number, const PositionPoint& sun,
   const LimbRule& rule = LimbRules[limb];
   const double combined = moon.point + rule.sun_factor * sun.point;
   double into = std::fmod(combined - (number - 1) * rule.segment, circle);
-  if (into < -circle / 2) into += circle;
-  if (into >= circle / 2) into -= circle;
+  if (into < -half_circle) into += circle;
+  if (into >= half_circle) into -= circle;
   const double below = rule.sun_factor > 0 ? 1 : 0;
   const double above = rule.sun_factor < 0 ? 1 : 0;
   double room = std::min(into - below, rule.segment - above - into);
