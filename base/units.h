@@ -12,6 +12,7 @@ constexpr int arc_minutes_per_circle = 360 * arc_minutes_per_degree;    // 21600
 constexpr int arc_minutes_per_sign = 30 * arc_minutes_per_degree;       // 1800
 constexpr int arc_minutes_per_nakshatra = arc_minutes_per_circle / 27;  // 13°20', 800
 constexpr int arc_minutes_per_navamsha = arc_minutes_per_sign / 9;      // 3°20', 200
+constexpr int degrees_per_sign = 30;
 constexpr int signs_per_circle = 12;
 constexpr int nakshatra_count = 27;
 

@@ -1,9 +1,11 @@
-// The chart in time: a year of transit events with the nakshatras, and Sade
-// Sati over a chart's hundred years, each one whole search per iteration.
+// The chart in time: a year of transit events with the nakshatras, Sade Sati
+// over a chart's hundred years, and a year of panchanga days, each one whole
+// search per iteration.
 
 #include <benchmark/benchmark.h>
 
 #include "chart/chart.h"
+#include "chart/panchanga.h"
 #include "chart/sade_sati.h"
 #include "chart/transits.h"
 
@@ -23,6 +25,17 @@ void BM_sade_sati_100_years(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(sade_sati(chart));
 }
 BENCHMARK(BM_sade_sati_100_years)->Unit(benchmark::kMillisecond)->Repetitions(5);
+
+// Every day of 2025 at New Delhi: sunrise, sunset and the four limbs' spans.
+void BM_panchanga_days_one_year(benchmark::State& state) {
+  const GeoPlace delhi{-77.2, 28.6};
+  const ZoneMinutesEast india = [](UtMinute) { return 330; };
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(
+        panchanga_days({2025, 1, 1}, {2026, 1, 1}, delhi, india, centre_rule));
+  }
+}
+BENCHMARK(BM_panchanga_days_one_year)->Unit(benchmark::kMillisecond)->Repetitions(5);
 
 }  // namespace
 

@@ -2,24 +2,27 @@
 
 #include <cmath>
 
+#include "base/units.h"
 #include "chart/position_derivations.h"
 #include "ephemeris/ascendant_ayanamsha.h"
 #include "ephemeris/body_positions.h"
 #include "ephemeris/time_and_calendar.h"
 
 int sidereal_minutes(double tropical_degrees, double ayanamsha_degrees) {
-  double x = std::fmod(tropical_degrees + ayanamsha_degrees, 360.0);
+  double x = std::fmod(tropical_degrees + ayanamsha_degrees, degrees_per_circle);
   // Downward, then round the circle: truncating a negative sum toward zero
   // would put it an arc-minute high.
-  int position = static_cast<int>(std::floor(x * 60.0));
-  if (position < 0) position += 21600;
+  int position = static_cast<int>(std::floor(x * arc_minutes_per_degree));
+  if (position < 0) position += arc_minutes_per_circle;
   return position;
 }
 
-int ketu_minutes(int rahu_minutes) { return (rahu_minutes + 10800) % 21600; }
+int ketu_minutes(int rahu_minutes) {
+  return (rahu_minutes + arc_minutes_per_circle / 2) % arc_minutes_per_circle;
+}
 
 int motion_arc_seconds(double degrees_per_day) {
-  return static_cast<int>(degrees_per_day * 3600.0);
+  return static_cast<int>(degrees_per_day * arc_seconds_per_degree);
 }
 
 double centuries_of(double julian_day) {
@@ -34,7 +37,7 @@ Chart chart_of(const ChartInput& input) {
   double julian_day = julian_day_number(input.month, input.day, input.year);
   // Left unreduced: a late local time in a "+" zone runs past 24 hours, and
   // both the day count and the ascendant take it as it is.
-  double ut_hours = input.hour + input.minute / 60.0;
+  double ut_hours = input.hour + input.minute / static_cast<double>(minutes_per_hour);
   ut_hours = ut_hours + input.zone_offset;
   julian_day = julian_day + ut_hours / 24.0;
   chart.julian_day = julian_day;

@@ -3,18 +3,23 @@
 #include <cstdio>
 
 #include "base/chart_names.h"
+#include "base/units.h"
 
-int sign_of(int p) { return p / 1800; }
+int sign_of(int p) { return p / arc_minutes_per_sign; }
 
-int degrees_in_sign(int p) { return (p / 60) % 30; }
+int degrees_in_sign(int p) { return (p / arc_minutes_per_degree) % degrees_per_sign; }
 
-int minutes_in_degree(int p) { return p % 60; }
+int minutes_in_degree(int p) { return p % arc_minutes_per_degree; }
 
-int nakshatra_of(int p) { return p / 800; }
+int nakshatra_of(int p) { return p / arc_minutes_per_nakshatra; }
 
-double nakshatra_measure(int p) { return p / 800.0; }
+double nakshatra_measure(int p) {
+  return p / static_cast<double>(arc_minutes_per_nakshatra);
+}
 
-int navamsha_sign_of(int p) { return (p / 200) % 12 + 1; }
+int navamsha_sign_of(int p) {
+  return (p / arc_minutes_per_navamsha) % signs_per_circle + 1;
+}
 
 bool is_retrograde_marked(int body, bool backward) {
   return body >= moon_body && body <= saturn_body && backward;

@@ -4,44 +4,12 @@
 #include <cmath>
 
 #include "base/chart_names.h"
+#include "base/units.h"
 #include "chart/body_state.h"
 #include "chart/position_derivations.h"
+#include "chart/position_steps.h"
 
 namespace {
-
-// How fast each body's computed longitude (degrees a day) and computed
-// motion (degrees a day, per day) can change anywhere from 1600 to 2400: the
-// largest values the ephemeris gives over those years, sampled every hour
-// (the Moon and the nodes) or six hours. A search may step over minutes only
-// where these, half as much again, prove that nothing watched can change and
-// change back in between.
-struct MotionBound {
-  double degrees_per_day;
-  double motion_change_per_day;
-};
-const MotionBound MotionBounds[body_count] = {
-    {0, 0},             // the ascendant is never watched
-    {1.0201, 0.00066},  // Sun
-    {15.400, 0.519},    // Moon
-    {0.7916, 0.0152},   // Mars
-    {2.2034, 0.1987},   // Mercury
-    {0.2428, 0.0036},   // Jupiter
-    {1.2590, 0.0425},   // Venus
-    {0.1307, 0.0020},   // Saturn
-    {0.2573, 0.0549},   // Rahu
-    {0.2573, 0.0549},   // Ketu
-};
-constexpr double bound_margin = 1.5;
-
-// Arc-minutes of position per minute of time.
-double position_rate(int body) {
-  return MotionBounds[body].degrees_per_day * bound_margin * 60 / 1440;
-}
-
-// Arc-seconds a day of motion per minute of time.
-double motion_rate(int body) {
-  return MotionBounds[body].motion_change_per_day * bound_margin * 3600 / 1440;
-}
 
 // The computed motion may differ from the true one by rounding.
 constexpr double motion_slack = 0.01;
@@ -57,21 +25,19 @@ double room_to_boundary(double p, int size) {
 
 // Minutes from a state within which nothing watched can change: at least 1.
 //
-// The chart rounds every sidereal longitude down to its arc-minute and then
-// takes it round the circle, so a sign or nakshatra changes exactly where the
-// body's point on the circle (the unreduced sum taken to 0 to 21600
-// arc-minutes) crosses a multiple of the segment's size, 0 included. That
-// point moves continuously: the tropical turn from 360 to 0 and the sum's
-// sign leave it in place. While it lies farther from every boundary than the
-// bound on its motion, no segment can change and change back. Ketu's
-// arc-minute is taken from Rahu's, a point that differs from Ketu's own by
-// last bits only, far inside the bound's margin.
+// A sign or nakshatra changes exactly where the body's point on the circle
+// crosses a multiple of the segment's size (circle_point). While it lies
+// farther from every boundary than the bound on its motion, no segment can
+// change and change back. Ketu's arc-minute is taken from Rahu's, a point
+// that differs from Ketu's own by last bits only, far inside the bound's
+// margin.
 UtMinute safe_minutes(int body, unsigned watch, const BodyState& state) {
-  const double reduced = std::fmod(state.sidereal, 360.0);
-  const double circle = (reduced < 0 ? reduced + 360.0 : reduced) * 60.0;  // 0 to 21600
+  const double circle = circle_point(state);
   double room = 1e12;
-  if (watch & watch_sign) room = std::min(room, room_to_boundary(circle, 1800));
-  if (watch & watch_nakshatra) room = std::min(room, room_to_boundary(circle, 800));
+  if (watch & watch_sign)
+    room = std::min(room, room_to_boundary(circle, arc_minutes_per_sign));
+  if (watch & watch_nakshatra)
+    room = std::min(room, room_to_boundary(circle, arc_minutes_per_nakshatra));
   const double rate = position_rate(body);
   double minutes = room / rate;
   if (watch & watch_stations) {

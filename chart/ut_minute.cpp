@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "base/units.h"
 #include "ephemeris/time_and_calendar.h"
 
 namespace {
@@ -15,13 +16,15 @@ struct CivilMinute {
 CivilMinute civil_minute_of(UtMinute minute) {
   const UtMinute day = minute / minutes_per_day;
   const int of_day = static_cast<int>(minute - day * minutes_per_day);
-  return {civil_date_of(static_cast<double>(day)), of_day / 60, of_day % 60};
+  return {civil_date_of(static_cast<double>(day)), of_day / minutes_per_hour,
+          of_day % minutes_per_hour};
 }
 }  // namespace
 
 UtMinute ut_minute_of(int year, int month, int day, int hour, int minute) {
   const auto day_number = static_cast<UtMinute>(julian_day_number(month, day, year));
-  return day_number * minutes_per_day + static_cast<UtMinute>(hour) * 60 + minute;
+  return day_number * minutes_per_day + static_cast<UtMinute>(hour) * minutes_per_hour +
+         minute;
 }
 
 UtMinute ut_minute_of_day_count(double julian_day) {

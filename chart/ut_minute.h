@@ -4,12 +4,13 @@
 #include <string>
 
 #include "base/chart_input.h"
+#include "base/units.h"
 
 // A whole minute of Universal Time: the Julian day number of its civil date
-// times 1440 plus its minute of the day.
+// times the minutes of a day plus its minute of the day.
 using UtMinute = std::int64_t;
 
-constexpr UtMinute minutes_per_day = 1440;
+constexpr UtMinute minutes_per_day = hours_per_day * minutes_per_hour;
 
 UtMinute ut_minute_of(int year, int month, int day, int hour, int minute);
 

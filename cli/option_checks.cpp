@@ -68,6 +68,26 @@ bool check_transits(const PrintOptions& options, const std::vector<bool>& given,
          check_range(options, "--transits", error);
 }
 
+// The panchanga of days takes its range, a place and its zone, the sunrise
+// rule and the format and output: nothing else of a chart.
+bool check_days(const PrintOptions& options, const std::vector<bool>& given,
+                std::string& error) {
+  const std::string named = std::string("--report ") + options.report->name;
+  if (const PrintOption* other =
+          given_beyond(given, {"report", "from", "to", "sunrise", "city", "lon", "lat",
+                               "zone", "utc-offset", "format", "output"})) {
+    error = named + " with --from and --to lists days at a place: no " +
+            option_long_name(*other) + " with it";
+    return false;
+  }
+  if (options.city.empty() && (!options.has_longitude || !options.has_latitude)) {
+    error = named + " with --from and --to needs a place: --city, or --lon and --lat";
+    return false;
+  }
+  return !zone_and_offset_given(options, error) &&
+         check_range(options, named.c_str(), error);
+}
+
 // One report of each chart: no other listing, and what it asks for.
 bool check_report(const PrintOptions& options, const Report& report, std::string& error) {
   const std::string named = options.match_line >= 0 && options.report == nullptr
@@ -144,6 +164,11 @@ bool check_combination(const PrintOptions& options, const std::vector<bool>& giv
   if (options.transits ||
       (report == nullptr && (options.has_from || options.has_to || options.nakshatras)))
     return check_transits(options, given, error);
+  if (options.has_sunrise && (report == nullptr || !report->lists_days)) {
+    error = "--sunrise goes with --report panchanga";
+    return false;
+  }
+  if (lists_days(options)) return check_days(options, given, error);
   if (report != nullptr && !check_report(options, *report, error)) return false;
   if (!options.chart_file.empty()) {
     if (chart_option_given) {

@@ -12,13 +12,13 @@
 
 // The first row is the default.
 const OutputFormat OutputFormats[] = {
-    {"text", append_text_report, append_transit_text, "\n", false, false, true,
-     &Report::text},
-    {"json", append_json_report, append_transit_json, "", false, false, true,
-     &Report::json},
-    {"svg", append_svg_report, nullptr, nullptr, false, false, false, nullptr},
-    {"png", append_png_report, nullptr, nullptr, true, true, false, nullptr},
-    {"pdf", append_pdf_report, nullptr, nullptr, true, false, false, nullptr},
+    {"text", append_text_report, append_transit_text, append_panchanga_days_text, "\n",
+     false, false, true, &Report::text},
+    {"json", append_json_report, append_transit_json, append_panchanga_days_json, "",
+     false, false, true, &Report::json},
+    {"svg", append_svg_report, nullptr, nullptr, nullptr, false, false, false, nullptr},
+    {"png", append_png_report, nullptr, nullptr, nullptr, true, true, false, nullptr},
+    {"pdf", append_pdf_report, nullptr, nullptr, nullptr, true, false, false, nullptr},
 };
 
 const int output_format_count = static_cast<int>(std::size(OutputFormats));

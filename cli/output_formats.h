@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "cli/panchanga_report.h"
 #include "cli/report.h"
 #include "cli/transit_report.h"
 
@@ -13,6 +14,7 @@ struct OutputFormat {
   const char* name;
   ReportWriter write;
   EventWriter write_events;  // --transits; nullptr for a picture
+  DaysWriter write_days;     // the panchanga of days; nullptr for a picture
   // Written between two charts of a file; nullptr for a picture, which
   // draws one chart.
   const char* between_charts;

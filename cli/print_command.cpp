@@ -87,6 +87,7 @@ const char* append_report(std::string& out, const PrintOptions& options,
   }
   request.nakshatras = options.nakshatras;
   request.varga = options.varga;
+  request.sunrise_rule = options.sunrise_rule;
   if (const Report* report = chosen_report(options))
     return (report->*(options.format->report))(out, request);
   return options.format->write(out, request);
@@ -181,12 +182,14 @@ int print_places(const std::string& text, std::FILE* out, std::FILE* err) {
 // 1970-01-01 00:00 UT, where zone files count their seconds from.
 constexpr UtMinute unix_epoch = 2440588 * minutes_per_day;
 
-// The local time of a UT minute for a transit listing: by the zone's offset
-// then, or the one offset given.
-bool local_time_of(const PrintOptions& options, LocalTimeText& local, std::string& error,
-                   int& status) {
+// The minutes east of Universal Time of a listing's local times: the zone's
+// offset at each minute, or the one offset given; east stays empty when
+// neither is given.
+bool zone_minutes_of(const PrintOptions& options, ZoneMinutesEast& east,
+                     std::string& error, int& status) {
   if (options.has_utc_offset) {
-    local = fixed_offset_time(-signed_minutes(zone_angle(options.chart)));
+    const auto minutes = static_cast<int>(-signed_minutes(zone_angle(options.chart)));
+    east = [minutes](UtMinute) { return minutes; };
     return true;
   }
   if (options.zone.empty()) return true;
@@ -198,32 +201,53 @@ bool local_time_of(const PrintOptions& options, LocalTimeText& local, std::strin
         answer.outcome == ZoneAnswer::failed ? print_status_failed : print_status_refused;
     return false;
   }
-  local = [clock](UtMinute minute) {
+  east = [clock](UtMinute minute) {
     const long offset = zone_offset_at_universal(*clock, (minute - unix_epoch) * 60);
     // Offsets of local mean time hold seconds: the local minute is the one
     // the clock then shows.
-    const long whole_minutes = offset >= 0 ? offset / 60 : -((-offset + 59) / 60);
-    return ut_minute_text(minute + whole_minutes);
+    return static_cast<int>(offset >= 0 ? offset / 60 : -((-offset + 59) / 60));
   };
   return true;
 }
 
+// Why a run fails, on err, as its status.
+int said(std::FILE* err, const std::string& error, int status) {
+  std::fprintf(err, "%s: %s\n", program, error.c_str());
+  return status;
+}
+
 // --transits: the events of the range, one line each.
 int print_transits(const PrintOptions& options, std::FILE* out, std::FILE* err) {
-  LocalTimeText local;
+  ZoneMinutesEast east;
   std::string error;
   int status = print_status_ok;
-  if (!local_time_of(options, local, error, status)) {
-    std::fprintf(err, "%s: %s\n", program, error.c_str());
-    return status;
-  }
+  if (!zone_minutes_of(options, east, error, status)) return said(err, error, status);
   const UtMinute first =
       ut_minute_of(options.from_year, options.from_month, options.from_day, 0, 0);
   const UtMinute end =
       ut_minute_of(options.to_year, options.to_month, options.to_day, 0, 0);
   const std::vector<TransitEvent> events = find_transits(first, end, options.nakshatras);
   std::string listing;
-  options.format->write_events(listing, events, local);
+  options.format->write_events(listing, events, local_time_in(east));
+  return print_whole(options, listing, out, err) ? print_status_ok : print_status_failed;
+}
+
+// --report panchanga --from --to: the days at a place in its zone (or the
+// offset given, else Universal Time), a block or a line each.
+int print_panchanga_days(PrintOptions options, std::FILE* out, std::FILE* err) {
+  std::string error;
+  int status = options.city.empty() ? print_status_ok : apply_city(options, error);
+  if (status != print_status_ok) return said(err, error, status);
+  ZoneMinutesEast east;
+  if (!zone_minutes_of(options, east, error, status)) return said(err, error, status);
+  if (!east) east = [](UtMinute) { return 0; };
+  const PanchangaDays days =
+      panchanga_days({options.from_year, options.from_month, options.from_day},
+                     {options.to_year, options.to_month, options.to_day},
+                     {options.chart.longitude, options.chart.latitude}, east,
+                     static_cast<SunriseRule>(options.sunrise_rule));
+  std::string listing;
+  options.format->write_days(listing, days, local_time_in(east));
   return print_whole(options, listing, out, err) ? print_status_ok : print_status_failed;
 }
 
@@ -393,6 +417,7 @@ int run_print_command(int argc, const char* const* argv, std::FILE* in, std::FIL
   }
   if (!options.find.empty()) return print_places(options.find, out, err);
   if (options.transits) return print_transits(options, out, err);
+  if (lists_days(options)) return print_panchanga_days(options, out, err);
   if (!options.chart_file.empty()) return print_chart_file(options, in, out, err);
   return print_command_line_chart(options, out, err);
 }

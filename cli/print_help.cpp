@@ -81,20 +81,27 @@ std::string print_usage_text() {
   const std::string program = "vantrel-print ";
   const std::string indent = "       ";
   struct Form {
+    const char* lead;  // what the form begins with beyond options, "" for none
     OptionGroup groups[2];
     int group_count;
     std::vector<std::string> others;  // options of other groups it takes
   };
   const Form forms[] = {
-      {{OptionGroup::output, OptionGroup::chart}, 2, {}},
-      {{OptionGroup::output, OptionGroup::file}, 2, {}},
-      {{OptionGroup::transits}, 1, {"zone", "utc-offset", "format", "output"}},
-      {{OptionGroup::find}, 1, {}}};
+      {"", {OptionGroup::output, OptionGroup::chart}, 2, {}},
+      {"", {OptionGroup::output, OptionGroup::file}, 2, {}},
+      {"", {OptionGroup::transits}, 1, {"zone", "utc-offset", "format", "output"}},
+      {"--report panchanga",
+       {OptionGroup::transits},
+       0,
+       {"from", "to", "sunrise", "city", "lon", "lat", "zone", "utc-offset", "format",
+        "output"}},
+      {"", {OptionGroup::find}, 1, {}}};
   std::string text;
   for (const Form& form : forms) {
     text += (text.empty() ? "usage: " : indent) + program;
     const std::size_t column = indent.size() + program.size();
     std::vector<std::string> items;
+    if (*form.lead != '\0') items.emplace_back(form.lead);
     for (int g = 0; g < form.group_count; ++g)
       for (const PrintOption& option : print_option_rows())
         if (option.group == form.groups[g])

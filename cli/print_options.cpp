@@ -79,6 +79,15 @@ const PrintOption PrintOptionTable[] = {
        options.report = report_named(value);
        return options.report != nullptr;
      }},
+    {"sunrise", '\0', ValueKind::choice, "centre|limb", "centre or limb",
+     "the panchanga's sunrise and sunset: the centre of the Sun's disc on the horizon "
+     "without refraction (default), or the upper limb with 34' of refraction",
+     OptionGroup::output, false,
+     [](const char* value, PrintOptions& options) {
+       options.has_sunrise = true;
+       options.sunrise_rule = std::strcmp(value, "limb") == 0 ? 1 : 0;
+       return options.sunrise_rule == 1 || std::strcmp(value, "centre") == 0;
+     }},
     {"date", 'd', ValueKind::text, "YYYY-MM-DD", "YYYY-MM-DD with a month from 01 to 12",
      "civil date, years 1600 to 2400", OptionGroup::chart, true,
      [](const char* value, PrintOptions& options) {
@@ -231,6 +240,11 @@ const PrintOption PrintOptionTable[] = {
 };
 
 const int print_option_count = static_cast<int>(std::size(PrintOptionTable));
+
+bool lists_days(const PrintOptions& options) {
+  return options.report != nullptr && options.report->lists_days &&
+         (options.has_from || options.has_to);
+}
 
 const Report* chosen_report(const PrintOptions& options) {
   if (options.match_line >= 0 && options.report == nullptr) return report_named("match");

@@ -41,6 +41,8 @@ struct PrintOptions {
   int levels = 2;                  // dasha levels listed, 2 or 3
   bool sade_sati = false;          // Saturn's stretches over the natal Moon
   const Report* report = nullptr;  // --report: that report alone
+  int sunrise_rule = 0;            // the panchanga's: 0 the centre, 1 the upper limb
+  bool has_sunrise = false;
 
   // --transits: the events from --from 00:00 UT up to --to 00:00 UT.
   bool transits = false;
@@ -91,6 +93,9 @@ extern const int print_option_count;
 inline std::span<const PrintOption> print_option_rows() {
   return {PrintOptionTable, static_cast<std::size_t>(print_option_count)};
 }
+
+// --report panchanga --from --to: the days at a place, no chart.
+bool lists_days(const PrintOptions& options);
 
 // The report the options ask for: --report's, or the match for --match;
 // nullptr for the whole chart.

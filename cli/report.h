@@ -46,7 +46,8 @@ struct Report {
   ReportWriter text;
   ReportWriter json;
   ReportNeeds needs;
-  bool takes_on;  // --on adds the period running then
+  bool takes_on;    // --on adds the period running then
+  bool lists_days;  // --from and --to list days at a place, without a chart
 };
 
 extern const Report Reports[];

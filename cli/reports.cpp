@@ -3,6 +3,7 @@
 
 #include "cli/dasha_report.h"
 #include "cli/match_report.h"
+#include "cli/panchanga_report.h"
 #include "cli/report.h"
 #include "cli/sade_sati_report.h"
 #include "cli/text_lines.h"
@@ -11,15 +12,18 @@
 
 // In the order of the window's Reports menu.
 const Report Reports[] = {
+    {"panchanga", "Panchanga", append_panchanga_text_report, append_panchanga_json_report,
+     ReportNeeds::chart_only, false, true},
     {"vargas", "Divisional Signs", append_varga_text, append_varga_json,
-     ReportNeeds::chart_only, false},
+     ReportNeeds::chart_only, false, false},
     {"dashas", "Dashas", append_dashas_text_report, append_dashas_json_report,
-     ReportNeeds::chart_only, true},
+     ReportNeeds::chart_only, true, false},
     {"transits", "Transits", append_transits_text_report, append_transits_json_report,
-     ReportNeeds::range, false},
+     ReportNeeds::range, false, false},
     {"sade-sati", "Sade Sati", append_sade_sati_text_report, append_sade_sati_json_report,
-     ReportNeeds::chart_only, false},
-    {"match", "Match", append_match_text, append_match_json, ReportNeeds::partner, false},
+     ReportNeeds::chart_only, false, false},
+    {"match", "Match", append_match_text, append_match_json, ReportNeeds::partner, false,
+     false},
 };
 
 const int report_count = static_cast<int>(std::size(Reports));

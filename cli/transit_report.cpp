@@ -52,14 +52,18 @@ void append_transit_json(std::string& out, const std::vector<TransitEvent>& even
   }
 }
 
-LocalTimeText fixed_offset_time(long minutes_east) {
-  return
-      [minutes_east](UtMinute minute) { return ut_minute_text(minute + minutes_east); };
+LocalTimeText local_time_in(const ZoneMinutesEast& east) {
+  if (!east) return {};
+  return [east](UtMinute minute) { return ut_minute_text(minute + east(minute)); };
+}
+
+LocalTimeText fixed_offset_time(int minutes_east) {
+  return local_time_in([minutes_east](UtMinute) { return minutes_east; });
 }
 
 LocalTimeText chart_local_time(const Chart& chart) {
   // The chart's zone is the other way round: ahead of Universal Time is "-".
-  return fixed_offset_time(-signed_minutes(zone_angle(chart.input)));
+  return fixed_offset_time(static_cast<int>(-signed_minutes(zone_angle(chart.input))));
 }
 
 namespace {

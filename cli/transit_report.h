@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "chart/panchanga.h"
 #include "chart/transits.h"
 #include "cli/report.h"
 
@@ -27,8 +28,11 @@ void append_transit_text(std::string& out, const std::vector<TransitEvent>& even
 void append_transit_json(std::string& out, const std::vector<TransitEvent>& events,
                          const LocalTimeText& local);
 
+// The local time of a UT minute in a zone; empty when east is.
+LocalTimeText local_time_in(const ZoneMinutesEast& east);
+
 // The local time of a UT minute at a fixed offset, minutes east of Greenwich.
-LocalTimeText fixed_offset_time(long minutes_east);
+LocalTimeText fixed_offset_time(int minutes_east);
 
 // The chart's zone's local time: the offset the chart holds.
 LocalTimeText chart_local_time(const Chart& chart);

@@ -4,6 +4,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <sstream>
 #include <string>
 #include <tuple>
 
@@ -119,6 +120,63 @@ TEST_F(InFreshFolder, PublishedMatchOfTwoSavedCharts) {
   EXPECT_EQ(outside.status, 1);
   EXPECT_EQ(outside.out, "");
   EXPECT_EQ(outside.err, "vantrel-print: pair.vnt: line 2: no chart on this line\n");
+}
+
+// Tromso in the midnight sun and in the polar night: no sunrise, no sunset,
+// the civil weekday, and the printer says so.
+TEST(Reports, PolarDaysHaveNoSunriseAndSaySo) {
+  const struct {
+    const char* date;
+    int vara;
+  } days[] = {{"2020-06-25", 4}, {"2020-12-25", 5}};
+  for (const auto& day : days) {
+    const std::string chart = std::string("--date ") + day.date +
+                              " --time 00:30 -u +01:00 --lon 18.95 --lat 69.65 "
+                              "--report panchanga";
+    const std::string text = run_print(chart).out;
+    const Json json = Json::parse(run_print(chart + " --format json").out)["panchanga"];
+    EXPECT_NE(text.find("none: the Sun does not rise"), std::string::npos) << text;
+    EXPECT_NE(text.find("none: the Sun does not set"), std::string::npos) << text;
+    EXPECT_TRUE(json["sunrise"].is_null() && json["sunset"].is_null());
+    EXPECT_EQ(json["vara"]["number"], day.vara);
+  }
+}
+
+// The keys of JSON objects in the order written, from every level.
+std::string keys_of(const Json& json) {
+  std::string keys;
+  for (const auto& item : json.items()) {
+    keys += (keys.empty() ? "" : " ") + item.key();
+    if (item.value().is_object()) keys += " " + keys_of(item.value());
+    if (item.value().is_array()) keys += " " + keys_of(item.value().front());
+  }
+  return keys;
+}
+
+// The chart's panchanga and the days' at a place: the keys in their order,
+// and text aligned without trailing blanks.
+TEST(Reports, PanchangaKeepsItsFormats) {
+  const std::string delhi = "-u +05:30 --lon 77E12 --lat 28N36 --report panchanga ";
+  const std::string chart = delhi + "--date 2020-12-31 --time 08:00 ";
+  const std::string days = delhi + "--from 2020-12-31 --to 2021-01-01 ";
+  EXPECT_EQ(
+      keys_of(Json::parse(run_print(chart + "-T json").out)),
+      "panchanga tithi number name paksha ends nakshatra number name pada ends yoga "
+      "number name ends karana number name ends vara number name sunrise sunset "
+      "sunrise_rule");
+  EXPECT_EQ(keys_of(Json::parse(run_print(days + "-T json").out)),
+            "date vara number name sunrise sunset tithi number name paksha ends "
+            "nakshatra number name ends yoga number name ends karana number name ends");
+  const std::string text = run_print(chart).out + run_print(days).out;
+  std::size_t until_column = std::string::npos;
+  std::istringstream lines(text);
+  for (std::string line; std::getline(lines, line);) {
+    EXPECT_TRUE(line.empty() || line.back() != ' ') << line;
+    const std::size_t until = line.find(" until ");
+    if (until == std::string::npos) continue;
+    if (until_column == std::string::npos) until_column = until;
+    EXPECT_EQ(until, until_column) << line;
+  }
 }
 
 }  // namespace

@@ -455,6 +455,8 @@ TEST_F(Windows, ReportsAndExportAreThePrintersOwn) {
     const char* title;
     std::string printer;
   } reports[] = {
+      {"Reports/Panchanga", "Panchanga - Test", "--report panchanga"},
+      {"Reports/Divisional Signs", "Divisional Signs - Test", "--report vargas"},
       {"Reports/Dashas", "Dashas - Test", "--report dashas"},
       {"Reports/Sade Sati", "Sade Sati - Test", "--report sade-sati"},
       {"Reports/Transits...", "Transits - Test",
@@ -475,7 +477,29 @@ TEST_F(Windows, ReportsAndExportAreThePrintersOwn) {
     EXPECT_EQ(shown->text(), printed.out);
     EXPECT_EQ(shown->display->buffer()->text(), printed.out);
   }
-  ReportWindow* shown = window->report_windows.front();
+  // The partner from the saved charts, the first row selected: Down moves,
+  // Enter takes.
+  const struct {
+    const char* item;
+    const char* title;
+    const char* printer;
+  } matches[] = {{"Reports/Match as Boy...", "Match - Test and Second",
+                  "--file charts.vnt --line 0 --match 1"},
+                 {"Reports/Match as Girl...", "Match - Second and Test",
+                  "--file charts.vnt --line 1 --match 0"}};
+  for (const auto& match : matches) {
+    pick(match.item);
+    ASSERT_NE(window->pick_list, nullptr);
+    EXPECT_EQ(window->pick_list->list->value(), 1);
+    Fl::focus(window->pick_list->list);
+    press_key(window->pick_list, FL_Down, "");
+    press_key(window->pick_list, FL_Enter, "\r");
+    settle();
+    ReportWindow* shown = window->report_windows.back();
+    EXPECT_STREQ(shown->label(), match.title);
+    EXPECT_EQ(shown->text(), run_print(match.printer).out) << match.item;
+  }
+  ReportWindow* shown = window->report_windows[2];
   screenshot(shown, "report_dashas.png");
   Fl::focus(shown->display);
   press_key(shown, 'a', "a", FL_CTRL);
