@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "base/units.h"
 #include "base/version.h"
 #include "chart/chart.h"
 #include "chart/transits.h"
@@ -202,10 +203,13 @@ bool zone_minutes_of(const PrintOptions& options, ZoneMinutesEast& east,
     return false;
   }
   east = [clock](UtMinute minute) {
-    const long offset = zone_offset_at_universal(*clock, (minute - unix_epoch) * 60);
+    const long offset =
+        zone_offset_at_universal(*clock, (minute - unix_epoch) * seconds_per_minute);
     // Offsets of local mean time hold seconds: the local minute is the one
     // the clock then shows.
-    return static_cast<int>(offset >= 0 ? offset / 60 : -((-offset + 59) / 60));
+    return static_cast<int>(
+        offset >= 0 ? offset / seconds_per_minute
+                    : -((-offset + seconds_per_minute - 1) / seconds_per_minute));
   };
   return true;
 }

@@ -15,25 +15,30 @@ namespace {
 
 // The temporary file being written, for the signal handler to remove: a
 // program stopped midway leaves no temporary behind.
-char temporary_to_remove[PATH_MAX + 1];
-volatile std::sig_atomic_t temporary_pending = 0;
+struct TemporaryToRemove {
+  char path[PATH_MAX + 1];
+  volatile std::sig_atomic_t pending;
+};
+// The program's one piece of state outside any object: a signal handler
+// reaches nothing else.
+TemporaryToRemove temporary_to_remove;
 constexpr int StopSignals[] = {SIGTERM, SIGINT, SIGHUP};
 
 void remove_temporary_and_stop(int signal_number) {
-  if (temporary_pending) unlink(temporary_to_remove);
+  if (temporary_to_remove.pending) unlink(temporary_to_remove.path);
   std::signal(signal_number, SIG_DFL);
   std::raise(signal_number);
 }
 
 void watch_temporary(const std::string& temporary) {
   if (temporary.size() > PATH_MAX) return;
-  std::memcpy(temporary_to_remove, temporary.c_str(), temporary.size() + 1);
-  temporary_pending = 1;
+  std::memcpy(temporary_to_remove.path, temporary.c_str(), temporary.size() + 1);
+  temporary_to_remove.pending = 1;
   for (int signal_number : StopSignals)
     std::signal(signal_number, remove_temporary_and_stop);
 }
 
-void forget_temporary() { temporary_pending = 0; }
+void forget_temporary() { temporary_to_remove.pending = 0; }
 
 void fail(PrintOutput& output, const std::string& what, int error_number) {
   if (output.failed) return;

@@ -1,8 +1,8 @@
 #include "ephemeris/ascendant_ayanamsha.h"
-#include "base/units.h"
 
 #include <cmath>
 
+#include "base/units.h"
 #include "ephemeris/time_and_calendar.h"
 
 double ascendant(double t, double ut_hours, double longitude, double latitude) {

@@ -1,8 +1,8 @@
 #include "ephemeris/body_positions.h"
-#include "base/units.h"
 
 #include <cmath>
 
+#include "base/units.h"
 #include "ephemeris/moon_and_node.h"
 #include "ephemeris/planet_aberration.h"
 #include "ephemeris/planet_longitude.h"

@@ -1,9 +1,9 @@
 #include "ephemeris/moon_and_node.h"
-#include "base/units.h"
 
 #include <cmath>
 #include <cstdlib>
 
+#include "base/units.h"
 #include "ephemeris/lunar_tables.h"
 #include "ephemeris/time_and_calendar.h"
 

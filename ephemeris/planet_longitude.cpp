@@ -1,8 +1,8 @@
 #include "ephemeris/planet_longitude.h"
-#include "base/units.h"
 
 #include <cmath>
 
+#include "base/units.h"
 #include "ephemeris/time_and_calendar.h"
 
 double geocentric_longitude(const HeliocentricCoordinates& planet,

@@ -1,8 +1,9 @@
 #include "ephemeris/time_and_calendar.h"
-#include "base/units.h"
 
 #include <cmath>
 #include <cstdint>
+
+#include "base/units.h"
 
 double julian_day_number(int month, int day, int year) {
   // Months counted from March of year -4800, so February ends each counted year.

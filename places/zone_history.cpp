@@ -1,5 +1,4 @@
 #include "places/zone_history.h"
-#include "base/units.h"
 
 #include <date/date.h>
 
@@ -7,6 +6,8 @@
 #include <array>
 #include <cstdint>
 #include <limits>
+
+#include "base/units.h"
 
 namespace {
 

@@ -1,5 +1,4 @@
 #include "places/zone_offset.h"
-#include "base/units.h"
 
 #include <date/date.h>
 
@@ -7,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "base/units.h"
 #include "places/query_text.h"
 #include "places/zone_database.h"
 
@@ -137,13 +137,15 @@ ZoneAnswer zone_offset_at(const ZoneQuery& query) {
 std::string utc_offset_text(int minutes) {
   char text[16];
   std::snprintf(text, sizeof text, "%c%02d:%02d", minutes < 0 ? '-' : '+',
-                std::abs(minutes) / 60, std::abs(minutes) % 60);
+                std::abs(minutes) / minutes_per_hour,
+                std::abs(minutes) % minutes_per_hour);
   return text;
 }
 
 std::string seconds_offset_text(long seconds) {
   const long size = std::labs(seconds);
-  if (size % 60 == 0) return utc_offset_text(static_cast<int>(seconds / 60));
+  if (size % seconds_per_minute == 0)
+    return utc_offset_text(static_cast<int>(seconds / seconds_per_minute));
   char text[32];
   std::snprintf(text, sizeof text, "%c%02ld:%02ld:%02ld", seconds < 0 ? '-' : '+',
                 size / seconds_per_hour, size / seconds_per_minute % minutes_per_hour,

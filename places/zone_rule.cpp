@@ -1,9 +1,10 @@
 #include "places/zone_rule.h"
-#include "base/units.h"
 
 #include <date/date.h>
 
 #include <cctype>
+
+#include "base/units.h"
 
 namespace {
 

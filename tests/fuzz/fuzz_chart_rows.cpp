@@ -56,7 +56,8 @@ void expect_row_loads_as_shown(const std::vector<std::string>& rows, long index)
   std::string text;
   std::size_t row = 0;
   const ChartReadResult got = chart_row_at(file_name, static_cast<int>(index), text, row);
-  fuzz_require((got == chart_read_ok) == listed, "the loader and the list disagree on a row");
+  fuzz_require((got == chart_read_ok) == listed,
+               "the loader and the list disagree on a row");
   fuzz_require(!listed || text == rows[static_cast<std::size_t>(index)],
                "the loader read another line than the list shows");
 }
