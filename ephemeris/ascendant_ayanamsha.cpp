@@ -17,6 +17,10 @@ double ascendant(double t, double ut_hours, double longitude, double latitude) {
   return a * radians_to_degrees;
 }
 
+// Lahiri's ayanamsha: its value at J2000.0, 85886" (23°51'26"), as the
+// Indian Astronomical Ephemeris adopts it, carried by the general precession
+// in longitude of Lieske et al. (1977, A&A 58, 1), 5029.0966" T +
+// 1.11113" T², here to 5029.0 and 1.11.
 double ayanamsha(double t) {
   const double value = ((t * 1.11 + 5029.0) * t + 85886.0) / arc_seconds_per_degree;
   return -value;

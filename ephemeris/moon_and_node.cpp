@@ -27,6 +27,11 @@ double node_term_argument(int i, double t) {
          row.t3 * 1e-9 * t * t * t + row.t4 * 1e-11 * t * t * t * t;
 }
 
+// The Moon's longitude from the main terms of ELP-2000/82 in the arrangement
+// of J. Meeus, Astronomical Algorithms (2nd ed., 1998), ch. 47: the
+// fundamental arguments (eq. 47.1 to 47.5), the sixty terms of table 47.A
+// weighted by the eccentricity factor E (eq. 47.6), and the additive terms
+// A1 to A3.
 double moon_longitude(double t) {
   const double t2 = t * t;
   const MoonArguments fundamental = moon_arguments(t);
@@ -66,6 +71,9 @@ double moon_longitude(double t) {
   return wrap_degrees(mean_longitude + sum);
 }
 
+// The true ascending node: the mean node of Meeus (1998, eq. 47.7) and its
+// periodic terms, the five largest those of Meeus' true node (ch. 47), the
+// smaller ones of the same form with their arguments' T² to T⁴ parts.
 double lunar_node(double t) {
   const double omega = 125.0446 - t * 1934.13618 + t * t * 0.0020762 +
                        t * t * t * 2.139e-6 - t * t * t * t * 1.65e-8;

@@ -5,6 +5,9 @@
 
 #include "base/units.h"
 
+// The Julian day number by integer arithmetic on months counted from March
+// of year -4800, as in the Explanatory Supplement to the Astronomical
+// Almanac (1992, section 12.92).
 double julian_day_number(int month, int day, int year) {
   // Months counted from March of year -4800, so February ends each counted year.
   const std::int32_t a = 12 * year + month + 57597;
@@ -26,6 +29,7 @@ int days_in_month(int year, int month) {
   return MonthDays[month - 1] + (month == 2 ? is_leap_year(year) : 0);
 }
 
+// Meeus (1998), ch. 7: the calendar date of a Julian day.
 CivilDate civil_date_of(double day_count) {
   // Applied to every day number without a test for the reform: the date is
   // Gregorian throughout.
@@ -50,6 +54,8 @@ CivilDate civil_date_of(double day_count) {
   return {year, month, day};
 }
 
+// Greenwich mean sidereal time, 6.697374558 h + 2400.0513 h T + UT (Aoki et
+// al. 1982, as the Astronomical Almanac writes it), turned by the longitude.
 double local_sidereal_angle(double t, double ut_hours, double longitude) {
   // The hours enter with factor 1: T already carries the time of day and
   // 2400.0513 * T the sidereal excess.
@@ -57,11 +63,15 @@ double local_sidereal_angle(double t, double ut_hours, double longitude) {
   return wrap_degrees(s);
 }
 
+// The IAU 1976 obliquity (Lieske et al. 1977): 23°26'21.448" - 46.8150" T
+// - 0.00059" T².
 double mean_obliquity(double t) {
   const double epsilon = (23.439291 - t * 0.0130042) - (t * 1.639e-7) * t;
   return epsilon * degrees_to_radians;
 }
 
+// The nutation in longitude's two largest terms, -17.20" sin Ω - 1.32"
+// sin 2L (Meeus 1998, ch. 22), in 1e-7 radian.
 double nutation_in_longitude(double t) {
   const double u = t / 100.0;
   const double a1 = (2.18 - u * 3375.7) + (u * 0.36) * u;
