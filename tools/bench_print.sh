@@ -67,6 +67,33 @@ chart_drawn() {  # window
   awk -v r="$range" 'BEGIN { split(r, v, " "); exit !(v[1] < 0.5 && v[2] > 0.9) }'
 }
 
+# Start-up beside a bare toolkit window of the same size and title, in turn,
+# the median of seven of each.
+shown_after() {  # program
+  local start window pid
+  start=$(now)
+  "$1" &
+  pid=$!
+  until window=$(xdotool search --onlyvisible --name '^Vantrel$' 2>/dev/null | head -1) &&
+        [ -n "$window" ]; do
+    sleep 0.002
+  done
+  seconds "$start" "$(now)"
+  "$build/tests/send_close_request" "$window"
+  wait "$pid" || true
+}
+median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+: >"$work/bare"
+: >"$work/vantrel"
+for _ in 1 2 3 4 5 6 7; do
+  (cd "$work" && shown_after "$build/bench/bench_bare_window") >>"$work/bare"
+  (cd "$work" && shown_after "$build/vantrel") >>"$work/vantrel"
+done
+bare=$(median <"$work/bare")
+vantrel=$(median <"$work/vantrel")
+echo "window shown, median of 7: bare toolkit window $bare s, vantrel $vantrel s," \
+  "ratio $(awk -v a="$vantrel" -v b="$bare" 'BEGIN { printf "%.2f", a / b }')"
+
 start=$(now)
 /usr/bin/time -v -o "$work/time" "$build/vantrel" &
 app_pid=$!
