@@ -22,6 +22,12 @@ bool take_digits(const char*& text, int& value) {
   return count > 0;
 }
 
+// take_digits, from fewest to most of them: "12:5" is no clock time.
+bool take_digit_count(const char*& text, int fewest, int most, int& value) {
+  const char* const start = text;
+  return take_digits(text, value) && text - start >= fewest && text - start <= most;
+}
+
 bool take_char(const char*& text, char wanted) {
   if (*text != wanted) return false;
   ++text;
@@ -100,8 +106,8 @@ DayRangeFault day_range_fault(int from_year, int from_month, int from_day, int t
 }
 
 bool parse_clock(const char* text, int& hours, int& minutes) {
-  return take_digits(text, hours) && take_char(text, ':') && take_digits(text, minutes) &&
-         *text == '\0';
+  return take_digit_count(text, 1, 2, hours) && take_char(text, ':') &&
+         take_digit_count(text, 2, 2, minutes) && *text == '\0';
 }
 
 bool parse_utc_offset(const char* text, ChartInput& chart) {
@@ -116,10 +122,11 @@ bool parse_utc_offset(const char* text, ChartInput& chart) {
   SignedAngle zone;
   const char* hours = text;
   if (!take_digits(text, zone.whole)) return false;
+  const auto digits = text - hours;
   if (take_char(text, ':')) {
-    if (!take_digits(text, zone.sixtieths) || *text != '\0') return false;
+    if (digits > 2 || !take_digit_count(text, 2, 2, zone.sixtieths) || *text != '\0')
+      return false;
   } else {
-    const auto digits = text - hours;
     if (!has_sign || *text != '\0' || (digits > 2 && digits != 4)) return false;
     if (digits == 4) {
       zone.sixtieths = zone.whole % 100;
