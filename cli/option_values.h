@@ -47,7 +47,8 @@ bool parse_utc_offset(const char* text, ChartInput& chart);
 
 // A longitude (DDD{E|W}MM) or latitude (DD{N|S}MM), or decimal degrees as
 // ISO 6709 writes them (east and north positive) to the nearest whole
-// minute, as the atlas's are. The chart's longitude is West positive.
+// minute, half a minute away from zero, read exactly from the digits. The
+// chart's longitude is West positive.
 bool parse_coordinate(const char* text, bool longitude, SignedAngle& value);
 
 // Decimal digits only.
