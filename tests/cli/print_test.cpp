@@ -161,15 +161,28 @@ TEST_F(Print, PicturesGoToStandardOutputUnlessItIsATerminal) {
   close(terminal);
 }
 
-// Charts read from standard input keep the chart file's guard: an --output
-// that is the file given as standard input is refused and leaves it whole.
+// Charts read from standard input keep the chart file's guards: an --output
+// that is the file given as standard input is refused and leaves it whole,
+// and a folder is named as one (mended: it could not be "opened").
 TEST_F(Print, StandardInputKeepsTheChartFileGuard) {
-  const PrintRun run =
-      run_print({"-f", "-", "-o", "charts.vnt"}, std::fopen("charts.vnt", "r"));
-  EXPECT_EQ(run.status, 2);
-  EXPECT_EQ(run.err,
-            "vantrel-print: standard input: --output charts.vnt would replace the chart "
-            "file\n");
+  const struct {
+    const char* input;
+    std::vector<std::string> args;
+    int status;
+    std::string said;
+  } rows[] = {
+      {"charts.vnt",
+       {"-f", "-", "-o", "charts.vnt"},
+       2,
+       "--output charts.vnt would replace the chart file"},
+      {".", {"-f", "-"}, 1, "Chart file is not a regular file!"},
+      {".", {"-f", "-", "-l", "0"}, 1, "Chart file is not a regular file!"},
+  };
+  for (const auto& row : rows) {
+    const PrintRun run = run_print(row.args, std::fopen(row.input, "r"));
+    EXPECT_EQ(run.status, row.status);
+    EXPECT_EQ(run.err, "vantrel-print: standard input: " + row.said + "\n");
+  }
   EXPECT_EQ(read_file("charts.vnt"), read_file(golden + "charts.vnt"));
 }
 
