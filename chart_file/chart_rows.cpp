@@ -40,6 +40,10 @@ ChartReadResult read_chart_rows(const char* filename, const ChartRowTaker& take)
 }
 
 ChartReadResult read_chart_stream(std::FILE* file, const ChartRowTaker& take) {
+  // A folder opens for reading but fails the first read: named for what it is.
+  struct stat info;
+  if (fstat(fileno(file), &info) == 0 && S_ISDIR(info.st_mode))
+    return chart_read_not_regular_file;
   // A line's first bytes, one more than a line may hold, so that a longer one
   // reads as too long.
   char row[longest_chart_line + 2];

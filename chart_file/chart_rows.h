@@ -30,7 +30,8 @@ ChartReadResult read_chart_rows(const char* filename, const ChartRowTaker& take)
 
 // The same rows from a stream already open, such as standard input, which
 // may be a pipe: read to its end or until take stops, and left open. Gives
-// chart_read_ok, chart_read_file_unreadable or chart_read_no_chart.
+// chart_read_ok, chart_read_file_unreadable, chart_read_not_regular_file for
+// a folder, or chart_read_no_chart.
 ChartReadResult read_chart_stream(std::FILE* file, const ChartRowTaker& take);
 
 // The row that holds a line at index (from 0, counting only such rows, as

@@ -3,9 +3,9 @@
 #include "cli/find_places.h"
 #include "cli/print_status.h"
 
-int apply_city(PrintOptions& options, std::string& error) {
+int apply_city(PrintOptions& options, std::string& notice, std::string& error) {
   AtlasPlace place;
-  const int status = find_one_place(options.city, place, error);
+  const int status = find_one_place(options.city, place, notice, error);
   if (status != print_status_ok) return status;
   if (!options.has_longitude) set_longitude(options.chart, longitude_of(place));
   if (!options.has_latitude) set_latitude(options.chart, latitude_of(place));

@@ -2,7 +2,6 @@
 
 #include <strings.h>
 
-#include <charconv>
 #include <tuple>
 
 #include "ephemeris/time_and_calendar.h"
@@ -20,6 +19,12 @@ bool take_digits(const char*& text, int& value) {
     ++text;
   }
   return count > 0;
+}
+
+// take_digits, from fewest to most of them: "12:5" is no clock time.
+bool take_digit_count(const char*& text, int fewest, int most, int& value) {
+  const char* const start = text;
+  return take_digits(text, value) && text - start >= fewest && text - start <= most;
 }
 
 bool take_char(const char*& text, char wanted) {
@@ -43,19 +48,33 @@ bool parse_angle(const char* text, char first_side, char second_side,
 }
 
 // Signed decimal degrees as ISO 6709 writes them, north and east positive:
-// at most three whole digits and a fraction, e.g. -122.27 or 28.6.
-bool parse_decimal_degrees(const char* text, double& degrees) {
-  const char* const number = *text == '+' ? text + 1 : text;
-  const char* digits = *text == '+' || *text == '-' ? text + 1 : text;
-  const char* end = digits;
+// at most three whole digits and a fraction, e.g. -122.27 or 28.6, as whole
+// minutes, half a minute away from zero. Read from the digits themselves: a
+// double holds 1.025 a little below it, and its 61.5' rounded down.
+bool parse_decimal_degrees(const char* text, long& minutes) {
+  const bool negative = *text == '-';
+  if (*text == '+' || *text == '-') ++text;
+  const char* const digits = text;
   int whole = 0;
-  if (!take_digits(end, whole) || end - digits > 3) return false;
-  if (take_char(end, '.')) {
-    const char* const fraction = end;
-    while (*end >= '0' && *end <= '9') ++end;
-    if (end == fraction) return false;
+  if (!take_digits(text, whole) || text - digits > 3) return false;
+  // The fraction times 60, multiplied from its last digit: the carry left
+  // is its whole minutes, the digit made last its tenths of a minute.
+  int carry = 0;
+  int tenths = 0;
+  if (take_char(text, '.')) {
+    const char* const fraction = text;
+    while (*text >= '0' && *text <= '9') ++text;
+    if (text == fraction) return false;
+    for (const char* digit = text; digit != fraction;) {
+      const int product = (*--digit - '0') * 60 + carry;
+      tenths = product % 10;
+      carry = product / 10;
+    }
   }
-  return *end == '\0' && std::from_chars(number, end, degrees).ec == std::errc{};
+  if (*text != '\0') return false;
+  minutes = whole * 60L + carry + (tenths >= 5 ? 1 : 0);
+  if (negative) minutes = -minutes;
+  return true;
 }
 
 }  // namespace
@@ -100,8 +119,8 @@ DayRangeFault day_range_fault(int from_year, int from_month, int from_day, int t
 }
 
 bool parse_clock(const char* text, int& hours, int& minutes) {
-  return take_digits(text, hours) && take_char(text, ':') && take_digits(text, minutes) &&
-         *text == '\0';
+  return take_digit_count(text, 1, 2, hours) && take_char(text, ':') &&
+         take_digit_count(text, 2, 2, minutes) && *text == '\0';
 }
 
 bool parse_utc_offset(const char* text, ChartInput& chart) {
@@ -116,10 +135,11 @@ bool parse_utc_offset(const char* text, ChartInput& chart) {
   SignedAngle zone;
   const char* hours = text;
   if (!take_digits(text, zone.whole)) return false;
+  const auto digits = text - hours;
   if (take_char(text, ':')) {
-    if (!take_digits(text, zone.sixtieths) || *text != '\0') return false;
+    if (digits > 2 || !take_digit_count(text, 2, 2, zone.sixtieths) || *text != '\0')
+      return false;
   } else {
-    const auto digits = text - hours;
     if (!has_sign || *text != '\0' || (digits > 2 && digits != 4)) return false;
     if (digits == 4) {
       zone.sixtieths = zone.whole % 100;
@@ -133,9 +153,9 @@ bool parse_utc_offset(const char* text, ChartInput& chart) {
 
 bool parse_coordinate(const char* text, bool longitude, SignedAngle& value) {
   if (parse_angle(text, longitude ? 'W' : 'N', longitude ? 'E' : 'S', value)) return true;
-  double degrees = 0;
-  if (!parse_decimal_degrees(text, degrees)) return false;
-  value = nearest_minute_angle(longitude ? -degrees : degrees);
+  long minutes = 0;
+  if (!parse_decimal_degrees(text, minutes)) return false;
+  value = angle_of_minutes(longitude ? -minutes : minutes);
   return true;
 }
 

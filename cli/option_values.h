@@ -35,19 +35,20 @@ enum class DayRangeFault { none, end_not_after_start, over_a_century };
 DayRangeFault day_range_fault(int from_year, int from_month, int from_day, int to_year,
                               int to_month, int to_day);
 
-// HH:MM.
+// H:MM or HH:MM.
 bool parse_clock(const char* text, int& hours, int& minutes);
 
 // Local time minus Universal Time, east positive as usually written, into
 // the chart's zone, where ahead of Universal Time is "-"; a zero offset is
-// "+". H:MM with or without a sign ("+05:30", "5:30"), or with a sign H, HH
-// or HHMM ("+5", "+05", "+0530"); each may follow "UTC" ("UTC+5:30",
-// "UTC-3"), which then needs the sign.
+// "+". H:MM or HH:MM with or without a sign ("+05:30", "5:30"), or with a
+// sign H, HH or HHMM ("+5", "+05", "+0530"); each may follow "UTC"
+// ("UTC+5:30", "UTC-3"), which then needs the sign.
 bool parse_utc_offset(const char* text, ChartInput& chart);
 
 // A longitude (DDD{E|W}MM) or latitude (DD{N|S}MM), or decimal degrees as
 // ISO 6709 writes them (east and north positive) to the nearest whole
-// minute, as the atlas's are. The chart's longitude is West positive.
+// minute, half a minute away from zero, read exactly from the digits. The
+// chart's longitude is West positive.
 bool parse_coordinate(const char* text, bool longitude, SignedAngle& value);
 
 // Decimal digits only.

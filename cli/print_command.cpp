@@ -123,6 +123,15 @@ bool chart_data_refused(const PrintOptions& options, ChartInput& input, std::FIL
   return message != nullptr;
 }
 
+// --city's place into the options, the one taken of several said on err.
+int city_applied(PrintOptions& options, std::string& error, std::FILE* err) {
+  if (options.city.empty()) return print_status_ok;
+  std::string notice;
+  const int status = apply_city(options, notice, error);
+  if (!notice.empty()) std::fprintf(err, "%s: %s\n", program, notice.c_str());
+  return status;
+}
+
 int print_command_line_chart(PrintOptions options, std::FILE* out, std::FILE* err) {
   if (!options.append.empty() &&
       print_output_is_file(options.output, options.append.c_str())) {
@@ -131,7 +140,7 @@ int print_command_line_chart(PrintOptions options, std::FILE* out, std::FILE* er
     return print_status_refused;
   }
   std::string error;
-  int status = options.city.empty() ? print_status_ok : apply_city(options, error);
+  int status = city_applied(options, error, err);
   if (status != print_status_ok) {
     std::fprintf(err, "%s: %s\n", program, error.c_str());
     return status;
@@ -240,7 +249,7 @@ int print_transits(const PrintOptions& options, std::FILE* out, std::FILE* err) 
 // offset given, else Universal Time), a block or a line each.
 int print_panchanga_days(PrintOptions options, std::FILE* out, std::FILE* err) {
   std::string error;
-  int status = options.city.empty() ? print_status_ok : apply_city(options, error);
+  int status = city_applied(options, error, err);
   if (status != print_status_ok) return said(err, error, status);
   ZoneMinutesEast east;
   if (!zone_minutes_of(options, east, error, status)) return said(err, error, status);

@@ -169,7 +169,8 @@ const PrintOption PrintOptionTable[] = {
     {"append", 'a', ValueKind::file, "CHARTS", "a chart file name",
      "then append the chart to a chart file, as File > Save", OptionGroup::chart, false,
      [](const char* value, PrintOptions& options) {
-       return take_text(value, options.append);
+       // "-" is no chart file here: it would create one of that name.
+       return std::strcmp(value, "-") != 0 && take_text(value, options.append);
      }},
     {"file", 'f', ValueKind::file, "CHARTS", "a chart file name, or - for standard input",
      "print the charts of a Vantrel chart file; - reads them from standard input",

@@ -63,8 +63,11 @@ bool same_ignoring_case(std::string_view a, std::string_view b) {
 }
 
 // "Z Asia/Kolkata ..." names a zone, "L Asia/Kolkata Asia/Calcutta" a link.
+// "Factory", tzdata's zone for machines whose zone is not set yet, is no
+// place's zone.
 void take_name(const std::string& line, std::vector<std::string>& names) {
   const std::size_t first = line.find(' ');
+  if (line.rfind("Z Factory ", 0) == 0) return;
   if (line.rfind("Z ", 0) == 0) {
     names.push_back(line.substr(first + 1, line.find(' ', first + 1) - first - 1));
   } else if (line.rfind("L ", 0) == 0) {

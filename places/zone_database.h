@@ -11,7 +11,8 @@
 struct ZoneDatabase {
   std::string folder;
   std::string version;             // "2025b"
-  std::vector<std::string> names;  // zones and links as tzdata.zi lists them
+  std::vector<std::string> names;  // zones and links as tzdata.zi lists them,
+                                   // but "Factory", which is no place's
 };
 
 // The database's names and version from its tzdata.zi; false, error saying

@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "cli/option_values.h"
 #include "cli/print_help.h"
 #include "cli/print_options.h"
 #include "cli/print_output.h"
@@ -72,6 +73,7 @@ TEST_F(Print, EveryFormOfAValuePrintsTheSameBytes) {
       {"--lon 77.2084 --lat +28.6", "--lon 077E13 --lat 28N36"},
       {"--lon 77.2083 --lat 0.0083", "--lon 077E12 --lat 00N00"},
       {"--lon -0.004 --lat -0.004", "--lon 000W00 --lat 00N00"},
+      {"--lon -122.275 --lat 1.025", "--lon 122W17 --lat 01N02"},
       {"-u +0530", "--utc-offset +05:30"},
       {"-u UTC+5:30", "--utc-offset +05:30"},
       {"-u +5", "--utc-offset +05:00"},
@@ -93,6 +95,40 @@ TEST_F(Print, EveryFormOfAValuePrintsTheSameBytes) {
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, before.out);
     EXPECT_EQ(run.err, before.err);
+  }
+}
+
+// Mended: an exact half minute in decimal degrees (1.025 is 61.5') went
+// toward zero in 68 of the 3,600 such halves up to 180; every thousandth n
+// up to 180 is held to n * 60 / 1000 rounded in integers, on both sides.
+TEST(OptionValues, DecimalDegreesRoundHalfAMinuteAwayFromZero) {
+  SignedAngle angle;
+  for (int n = 0; n <= 180000; ++n) {
+    char text[16];
+    std::snprintf(text, sizeof text, "-%d.%03d", n / 1000, n % 1000);
+    const long minutes = (6 * n + 50) / 100;
+    ASSERT_TRUE(parse_coordinate(text + 1, false, angle));
+    EXPECT_EQ(signed_minutes(angle), minutes) << text + 1;
+    ASSERT_TRUE(parse_coordinate(text, true, angle));  // west, the chart's positive
+    EXPECT_EQ(signed_minutes(angle), minutes) << text;
+  }
+  const struct {
+    const char* text;
+    bool longitude;
+    long minutes;  // the chart's way round
+  } rows[] = {
+      {"-122.275", true, 7337},
+      {"122.275", true, -7337},
+      {"-0.025", false, -2},
+      {"0.0250000000000000000000000001", false, 2},
+      {"-0.0249999999999999999999999999", false, -1},
+      {"+179.99999999999999999999999999", true, -10800},
+      {"-0.0083", false, 0},
+  };
+  for (const auto& row : rows) {
+    ASSERT_TRUE(parse_coordinate(row.text, row.longitude, angle)) << row.text;
+    EXPECT_EQ(signed_minutes(angle), row.minutes) << row.text;
+    EXPECT_EQ(angle.negative, row.minutes < 0) << row.text;
   }
 }
 
@@ -125,15 +161,28 @@ TEST_F(Print, PicturesGoToStandardOutputUnlessItIsATerminal) {
   close(terminal);
 }
 
-// Charts read from standard input keep the chart file's guard: an --output
-// that is the file given as standard input is refused and leaves it whole.
+// Charts read from standard input keep the chart file's guards: an --output
+// that is the file given as standard input is refused and leaves it whole,
+// and a folder is named as one (mended: it could not be "opened").
 TEST_F(Print, StandardInputKeepsTheChartFileGuard) {
-  const PrintRun run =
-      run_print({"-f", "-", "-o", "charts.vnt"}, std::fopen("charts.vnt", "r"));
-  EXPECT_EQ(run.status, 2);
-  EXPECT_EQ(run.err,
-            "vantrel-print: standard input: --output charts.vnt would replace the chart "
-            "file\n");
+  const struct {
+    const char* input;
+    std::vector<std::string> args;
+    int status;
+    std::string said;
+  } rows[] = {
+      {"charts.vnt",
+       {"-f", "-", "-o", "charts.vnt"},
+       2,
+       "--output charts.vnt would replace the chart file"},
+      {".", {"-f", "-"}, 1, "Chart file is not a regular file!"},
+      {".", {"-f", "-", "-l", "0"}, 1, "Chart file is not a regular file!"},
+  };
+  for (const auto& row : rows) {
+    const PrintRun run = run_print(row.args, std::fopen(row.input, "r"));
+    EXPECT_EQ(run.status, row.status);
+    EXPECT_EQ(run.err, "vantrel-print: standard input: " + row.said + "\n");
+  }
   EXPECT_EQ(read_file("charts.vnt"), read_file(golden + "charts.vnt"));
 }
 

@@ -98,8 +98,13 @@ TEST(TimeZones, TimesAndZonesThatCannotBeCharted) {
        "23:00 to 00:00, -02:00 (-02) to -01:00 (-01)\n"},
       {zone_chart("asia/kolkatta 2021-01-01 12:00"),
        "unknown time zone \"asia/kolkatta\"; nearest: Asia/Kolkata,"},
-      // The machine's own zone is no place's.
+      // The machine's own zone is no place's, nor tzdata's zone of a machine
+      // not set up yet, which is not offered either.
       {zone_chart("localtime 2021-01-01 12:00"), "unknown time zone \"localtime\"; "},
+      {zone_chart("Factory 2021-01-01 12:00"),
+       "unknown time zone \"Factory\"; nearest: Africa/Accra, "},
+      {zone_chart("factor 2021-01-01 12:00"),
+       "unknown time zone \"factor\"; nearest: Asia/Qatar, "},
       {{"--zone", std::string(102400, 'x'), "--date", "2021-01-01", "--time", "12:00"},
        "time-zone name too long (102400 bytes; at most 256): \"" + std::string(40, 'x') +
            "...\"\n"},
