@@ -10,7 +10,7 @@
 // times the minutes of a day plus its minute of the day.
 using UtMinute = std::int64_t;
 
-constexpr UtMinute minutes_per_day = hours_per_day * minutes_per_hour;
+constexpr UtMinute minutes_per_day = UtMinute{hours_per_day} * minutes_per_hour;
 
 UtMinute ut_minute_of(int year, int month, int day, int hour, int minute);
 

@@ -19,8 +19,8 @@ struct ReportRequest {
   const OffsetBasis* basis;
   std::optional<double> on_day;  // --on, on the listing's day scale
   int levels = 2;                // dasha levels listed: 2, or 3 with the third
-  int varga = 1;                 // the diagram's divisional chart
   bool sade_sati = false;        // list Saturn's stretches over the natal Moon
+  int varga = 1;                 // the diagram's divisional chart
   // The reports' own: the match's other chart, the girl's when chart is the
   // boy's; the sky's events from first up to end; the panchanga's sunrise.
   const Chart* partner = nullptr;

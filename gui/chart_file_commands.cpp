@@ -49,7 +49,7 @@ std::string extension_of(const std::string& path) {
 }  // namespace
 
 void MainWindow::pick_saved_chart(const PickListLayout& layout,
-                                  std::function<void(const Chart&)> take) {
+                                  const std::function<void(const Chart&)>& take) {
   PickList& list = open_pick_list(layout, [this, take](int index) {
     std::string text;
     std::size_t row = 0;

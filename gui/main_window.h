@@ -81,7 +81,7 @@ class MainWindow : public Fl_Double_Window, public ChartDataOwner {
   void load_chart_line(int index);
   // The saved charts in a pick list; taking one gives its chart to take.
   void pick_saved_chart(const PickListLayout& layout,
-                        std::function<void(const Chart&)> take);
+                        const std::function<void(const Chart&)>& take);
   void show_match(const Report& report, const Chart& partner, bool chart_is_girl);
 
   LocalClockReader clock_;
