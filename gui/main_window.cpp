@@ -71,9 +71,10 @@ void close_window(Fl_Widget* window, void*) { window_of(window).close_all(); }
 
 Fl_Menu_Item menu_item(const char* label, int shortcut, Fl_Callback* callback,
                        int number = 0, int flags = 0) {
-  return {label, shortcut, callback, reinterpret_cast<void*>(fl_intptr_t{number}),
-          flags, 0,        0,        0,
-          0};
+  // The toolkit's menu items carry a number as their data.
+  void* data =
+      reinterpret_cast<void*>(fl_intptr_t{number});  // NOLINT(performance-no-int-to-ptr)
+  return {label, shortcut, callback, data, flags, 0, 0, 0, 0};
 }
 Fl_Menu_Item submenu(const char* label) {
   return {label, 0, nullptr, nullptr, FL_SUBMENU, 0, 0, 0, 0};

@@ -1,7 +1,8 @@
 #!/bin/bash
 # valgrind memcheck over the typical road through the real program under
 # Xvfb: File > New, a chart typed in, OK, Save, Save, Open, a double-click on
-# a row, North, South; then the Chart Data dialog and the Select Chart list
+# a row, North, South, a report window (Ctrl+3) closed through the frame;
+# then the Chart Data dialog and the Select Chart list
 # each closed through the window frame and with Escape and opened again;
 # Quit. Any memcheck error or a definite leak fails (toolkit and X library
 # leaks are suppressed in tools/valgrind.supp, each with its reason).
@@ -89,6 +90,13 @@ wait_window_gone '^Select Chart$' || fail "a double-click did not open the row"
 
 menu_north_chart
 menu_south_chart
+
+# A report's window, opened by its shortcut and closed through the frame.
+key ctrl+3
+report=$(wait_window '^Dashas - ') || fail "Ctrl+3 opened no Dashas window"
+sleep 1
+"$VANTREL_CLOSE_TOOL" "$report"
+wait_window_gone '^Dashas - ' || fail "the close control left the report window"
 
 # Closed through the frame and with Escape, then opened again.
 menu_file_new
