@@ -52,7 +52,9 @@ cat "$work/time"
 # The window program on a private X server.
 fifo=$work/display
 mkfifo "$fifo"
-Xvfb -displayfd 5 -screen 0 1024x1280x24 -nolisten tcp 5>"$fifo" 2>/dev/null &
+# -noreset: the server stays as it is when the last window closes, as the
+# start-up is measured over and over.
+Xvfb -displayfd 5 -screen 0 1024x1280x24 -nolisten tcp -noreset 5>"$fifo" 2>/dev/null &
 xvfb_pid=$!
 read -r -t 10 display_number <"$fifo"
 export DISPLAY=":$display_number"
@@ -68,7 +70,7 @@ chart_drawn() {  # window
 }
 
 # Start-up beside a bare toolkit window of the same size and title, in turn,
-# the median of seven of each.
+# the median of 21 of each.
 shown_after() {  # program
   local start window pid
   start=$(now)
@@ -78,20 +80,20 @@ shown_after() {  # program
         [ -n "$window" ]; do
     sleep 0.002
   done
-  seconds "$start" "$(now)"
+  echo "$(seconds "$start" "$(now)")"
   "$build/tests/send_close_request" "$window"
   wait "$pid" || true
 }
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 : >"$work/bare"
 : >"$work/vantrel"
-for _ in 1 2 3 4 5 6 7; do
+for _ in $(seq 21); do
   (cd "$work" && shown_after "$build/bench/bench_bare_window") >>"$work/bare"
   (cd "$work" && shown_after "$build/vantrel") >>"$work/vantrel"
 done
 bare=$(median <"$work/bare")
 vantrel=$(median <"$work/vantrel")
-echo "window shown, median of 7: bare toolkit window $bare s, vantrel $vantrel s," \
+echo "window shown, median of 21: bare toolkit window $bare s, vantrel $vantrel s," \
   "ratio $(awk -v a="$vantrel" -v b="$bare" 'BEGIN { printf "%.2f", a / b }')"
 
 start=$(now)
