@@ -98,12 +98,9 @@ const char* append_report(std::string& out, const PrintOptions& options,
 // cannot be written.
 bool print_whole(const PrintOptions& options, const std::string& text, std::FILE* out,
                  std::FILE* err) {
-  PrintOutput output;
-  if (open_print_output(output, options.output, out)) {
-    write_print_output(output, text);
-    if (finish_print_output(output)) return true;
-  }
-  std::fprintf(err, "%s: %s\n", program, output.error.c_str());
+  std::string error;
+  if (write_whole_output(options.output, out, text, error)) return true;
+  std::fprintf(err, "%s: %s\n", program, error.c_str());
   return false;
 }
 

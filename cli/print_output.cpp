@@ -212,6 +212,17 @@ bool finish_print_output(PrintOutput& output) {
   return true;
 }
 
+bool write_whole_output(const std::string& target, std::FILE* standard_stream,
+                        const std::string& text, std::string& error) {
+  PrintOutput output;
+  if (open_print_output(output, target, standard_stream)) {
+    write_print_output(output, text);
+    if (finish_print_output(output)) return true;
+  }
+  error = output.error;
+  return false;
+}
+
 void abandon_print_output(PrintOutput& output) {
   if (output.target.empty()) return;
   if (output.stream != nullptr) std::fclose(output.stream);

@@ -33,6 +33,12 @@ void write_print_output(PrintOutput& output, const std::string& text);
 // failure the temporary file is removed and error says why.
 bool finish_print_output(PrintOutput& output);
 
+// The whole text to the target (the standard stream for an empty target), as
+// open_print_output takes it: a file appears only complete. False, error
+// saying why, when it cannot be written.
+bool write_whole_output(const std::string& target, std::FILE* standard_stream,
+                        const std::string& text, std::string& error);
+
 // Drops a file output that will not be finished: the temporary file goes.
 void abandon_print_output(PrintOutput& output);
 

@@ -106,13 +106,7 @@ bool MainWindow::export_chart_to(const std::string& path, std::string& error) co
     error = failure;
     return false;
   }
-  PrintOutput output;
-  if (open_print_output(output, path, nullptr)) {
-    write_print_output(output, picture);
-    if (finish_print_output(output)) return true;
-  }
-  error = output.error;
-  return false;
+  return write_whole_output(path, nullptr, picture, error);
 }
 
 void MainWindow::export_chart() {

@@ -77,13 +77,7 @@ ReportWindow::~ReportWindow() {
 }
 
 bool ReportWindow::save_to(const std::string& path, std::string& error) const {
-  PrintOutput output;
-  if (open_print_output(output, path, nullptr)) {
-    write_print_output(output, text_);
-    if (finish_print_output(output)) return true;
-  }
-  error = output.error;
-  return false;
+  return write_whole_output(path, nullptr, text_, error);
 }
 
 void ReportWindow::save_as() {
