@@ -16,7 +16,12 @@ struct LimbRule {
   int sun_factor;
   int segment;  // arc-minutes
 };
-const LimbRule LimbRules[limb_count] = {{-1, 720}, {0, 800}, {1, 800}, {-1, 360}};
+// A tithi is 12 degrees of the Moon from the Sun, a karana half of one; a
+// yoga is a nakshatra's span of their sum.
+const LimbRule LimbRules[limb_count] = {{-1, 12 * arc_minutes_per_degree},
+                                        {0, arc_minutes_per_nakshatra},
+                                        {1, arc_minutes_per_nakshatra},
+                                        {-1, 6 * arc_minutes_per_degree}};
 
 constexpr int circle = arc_minutes_per_circle;
 constexpr double half_circle = circle / 2.0;
@@ -52,7 +57,9 @@ int next_limb_number(Limb limb, int number) {
   return number % (circle / LimbRules[limb].segment) + 1;
 }
 
-int nakshatra_pada(int moon) { return moon % 800 / 200 + 1; }
+int nakshatra_pada(int moon) {
+  return moon % arc_minutes_per_nakshatra / (arc_minutes_per_nakshatra / 4) + 1;
+}
 
 LimbSpans limb_spans(UtMinute first, const int (&numbers)[limb_count], UtMinute until) {
   LimbSpans spans;

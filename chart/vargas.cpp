@@ -1,5 +1,6 @@
 #include "chart/vargas.h"
 
+#include "base/units.h"
 #include "chart/position_derivations.h"
 
 const Varga Vargas[varga_count] = {
@@ -22,8 +23,6 @@ const Varga Vargas[varga_count] = {
 };
 
 namespace {
-
-constexpr int minutes_per_sign = 1800;
 
 // clang-format off
 enum Sign : int { aries, taurus, gemini, cancer, leo, virgo, libra, scorpio, sagittarius,
@@ -73,10 +72,10 @@ constexpr Trimshamsha TrimshamshaParts[2][5] = {
     {{5, taurus}, {12, virgo}, {20, pisces}, {25, capricorn}, {30, scorpio}},
 };
 
-int minutes_in_sign(int p) { return p % minutes_per_sign; }
+int minutes_in_sign(int p) { return p % arc_minutes_per_sign; }
 
 // The part of its sign a body is in, 0 to n - 1.
-int part_of(int p, int n) { return minutes_in_sign(p) * n / minutes_per_sign; }
+int part_of(int p, int n) { return minutes_in_sign(p) * n / arc_minutes_per_sign; }
 
 int trimshamsha_sign(int p) {
   const int degrees = degrees_in_sign(p);
@@ -112,7 +111,7 @@ int varga_sign(int p, int n) {
 int varga_position(int p, int n) {
   const int sign = varga_sign(p, n);
   if (sign < 0) return -1;
-  return sign * minutes_per_sign + minutes_in_sign(p) * n % minutes_per_sign;
+  return sign * arc_minutes_per_sign + minutes_in_sign(p) * n % arc_minutes_per_sign;
 }
 
 Chart varga_chart(const Chart& chart, int n) {
