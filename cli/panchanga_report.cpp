@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "chart/panchanga_names.h"
+#include "cli/text_lines.h"
 
 namespace {
 
@@ -34,9 +35,9 @@ std::string shown_name(Limb limb, int number) {
   return limb_name(limb, number);
 }
 
-// "Label       number  name  until time", aligned, without trailing blanks.
-void append_line(std::string& out, const char* label, const std::string& number,
-                 const std::string& name, const std::string& until) {
+// "Label       number  name  until time", aligned.
+void append_limb_line(std::string& out, const char* label, const std::string& number,
+                      const std::string& name, const std::string& until) {
   constexpr std::size_t name_width = 20;
   char head[40];
   std::snprintf(head, sizeof head, "%-12s%3s  ", label, number.c_str());
@@ -45,21 +46,20 @@ void append_line(std::string& out, const char* label, const std::string& number,
     text.append(name.size() < name_width ? name_width - name.size() : 0, ' ');
     text += "  until " + until;
   }
-  text.erase(text.find_last_not_of(' ') + 1);
-  out += text + '\n';
+  append_line(out, text);
 }
 
 void append_sun_lines(std::string& out, int vara, const SunTimes& sun,
                       const LocalTimeText& local) {
-  append_line(out, "Vara", "", VaraNames[vara], "");
-  append_line(out, "Sunrise", "",
-              sun.sunrise ? time_text(local, nearest_minute(*sun.sunrise))
-                          : "none: the Sun does not rise this day",
-              "");
-  append_line(out, "Sunset", "",
-              sun.sunset ? time_text(local, nearest_minute(*sun.sunset))
-                         : "none: the Sun does not set this day",
-              "");
+  append_limb_line(out, "Vara", "", VaraNames[vara], "");
+  append_limb_line(out, "Sunrise", "",
+                   sun.sunrise ? time_text(local, nearest_minute(*sun.sunrise))
+                               : "none: the Sun does not rise this day",
+                   "");
+  append_limb_line(out, "Sunset", "",
+                   sun.sunset ? time_text(local, nearest_minute(*sun.sunset))
+                              : "none: the Sun does not set this day",
+                   "");
 }
 
 Json sun_json(const std::optional<UtSecond>& second, const LocalTimeText& local) {
@@ -92,11 +92,11 @@ void append_panchanga_text(std::string& out, const Panchanga& panchanga,
     const LimbSpan& span = panchanga.limbs[limb];
     std::string name = shown_name(limb, span.number);
     if (limb == nakshatra_limb) name += ", pada " + std::to_string(panchanga.pada);
-    append_line(out, LimbLabels[limb], std::to_string(span.number), name,
-                time_text(local, span.end));
+    append_limb_line(out, LimbLabels[limb], std::to_string(span.number), name,
+                     time_text(local, span.end));
   }
   append_sun_lines(out, panchanga.vara, panchanga.sun, local);
-  append_line(out, "Sunrise rule", "", RuleTexts[panchanga.rule], "");
+  append_limb_line(out, "Sunrise rule", "", RuleTexts[panchanga.rule], "");
 }
 
 void append_panchanga_json(std::string& out, const Panchanga& panchanga,
@@ -118,17 +118,17 @@ void append_panchanga_json(std::string& out, const Panchanga& panchanga,
 
 void append_panchanga_days_text(std::string& out, const PanchangaDays& listing,
                                 const LocalTimeText& local) {
-  append_line(out, "Sunrise rule", "", RuleTexts[listing.rule], "");
+  append_limb_line(out, "Sunrise rule", "", RuleTexts[listing.rule], "");
   for (const PanchangaDay& day : listing.days) {
     out += '\n';
-    append_line(out, "Date", "", date_text(day.date), "");
+    append_limb_line(out, "Date", "", date_text(day.date), "");
     append_sun_lines(out, day.vara, day.sun, local);
     for (int i = 0; i < limb_count; ++i) {
       const Limb limb = static_cast<Limb>(i);
       const char* label = LimbLabels[limb];
       for (const LimbSpan& span : day.limbs[limb]) {
-        append_line(out, label, std::to_string(span.number),
-                    shown_name(limb, span.number), time_text(local, span.end));
+        append_limb_line(out, label, std::to_string(span.number),
+                         shown_name(limb, span.number), time_text(local, span.end));
         label = "";
       }
     }

@@ -308,15 +308,18 @@ TEST_F(Print, OutputTargets) {
   }
   EXPECT_TRUE(std::filesystem::is_symlink("to_real.txt"));
 
-  // Standard output redirected to a file, named as /dev/stdout: written on
-  // standard output itself, between what the shell writes before and after.
+  // Standard output redirected to a file, named as /dev/stdout names it, by
+  // a link into /proc: written on standard output itself, between what the
+  // shell writes before and after. The link is the test's own, so that a
+  // fault renaming over it cannot replace the system's /dev/stdout.
   write_file("redirected.txt", "head\n");
+  std::filesystem::create_symlink("/proc/self/fd/1", "stdout");
   const std::string said = said_in_child([&] {
     const int file = open("redirected.txt", O_WRONLY);
     lseek(file, 0, SEEK_END);
     dup2(file, 1);
-    const char* argv[] = {"vantrel-print", "--date",   "2000-01-01",  "--time",
-                          "12:00",         "--output", "/dev/stdout", nullptr};
+    const char* argv[] = {"vantrel-print", "--date",   "2000-01-01", "--time",
+                          "12:00",         "--output", "stdout",     nullptr};
     const int status = run_print_command(7, argv, stdin, stdout, stderr);
     return std::to_string(status) + (write(1, "tail\n", 5) == 5 ? "" : "?");
   });
