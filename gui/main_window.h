@@ -56,8 +56,8 @@ class MainWindow : public Fl_Double_Window, public ChartDataOwner {
   // saying why, when it cannot be written.
   bool export_chart_to(const std::string& path, std::string& error) const;
   // The window of a report's text, for the chart (and a partner).
-  ReportWindow* open_report_window(const Report& report, const ReportRequest& request,
-                                   const std::string& title);
+  void open_report_window(const Report& report, const ReportRequest& request,
+                          const std::string& title);
 
   // The one pick list, empty and not yet shown; taking a row calls take.
   PickList& open_pick_list(const PickListLayout& layout, PickList::Take take) override;

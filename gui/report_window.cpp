@@ -49,7 +49,7 @@ constexpr int text_size = 12;
 }  // namespace
 
 ReportWindow::ReportWindow(const std::string& title, const std::string& text,
-                           const Prompts& prompts, std::function<void()> on_close)
+                           const Prompts& prompts, OnClose on_close)
     : Fl_Double_Window(640, 480),
       title_(title),
       text_(text),
@@ -89,6 +89,7 @@ void ReportWindow::save_as() {
 
 void ReportWindow::close_report() {
   hide();
-  if (on_close_) on_close_();
+  on_close_(this);
+  // Called from the window's own callback: the toolkit deletes it later.
   Fl::delete_widget(this);
 }

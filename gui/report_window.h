@@ -15,9 +15,10 @@ class Fl_Text_Display;
 // button that writes it to a file.
 class ReportWindow : public Fl_Double_Window {
  public:
-  // on_close runs when the window is closed, before it is deleted.
+  // What closing the window tells its owner, before the window is deleted.
+  using OnClose = std::function<void(ReportWindow* closed)>;
   ReportWindow(const std::string& title, const std::string& text, const Prompts& prompts,
-               std::function<void()> on_close);
+               OnClose on_close);
   ~ReportWindow() override;
 
   // Writes the text to a file, whole or not at all; false, error saying why,
@@ -34,5 +35,5 @@ class ReportWindow : public Fl_Double_Window {
   std::string text_;
   Fl_Text_Buffer* buffer_;
   const Prompts& prompts_;
-  std::function<void()> on_close_;
+  OnClose on_close_;
 };

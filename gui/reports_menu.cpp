@@ -1,11 +1,8 @@
 // The Reports menu: each report's text as vantrel-print --report writes it.
-#include <FL/Fl.H>
-
 #include <cstdio>
 #include <string>
 
 #include "cli/option_values.h"
-#include "cli/transit_report.h"
 #include "gui/main_window.h"
 #include "gui/report_window.h"
 
@@ -43,24 +40,15 @@ const char* range_refusal(TypedDay& from, TypedDay& to, const std::string& from_
 
 }  // namespace
 
-ReportWindow* MainWindow::open_report_window(const Report& report,
-                                             const ReportRequest& request,
-                                             const std::string& title) {
+void MainWindow::open_report_window(const Report& report, const ReportRequest& request,
+                                    const std::string& title) {
   std::string text;
   report.text(text, request);
-  auto* window = new ReportWindow(title, text, prompts, nullptr);
-  window->callback(
-      [](Fl_Widget* widget, void* owner) {
-        auto* shown = static_cast<ReportWindow*>(widget);
-        auto& windows = static_cast<MainWindow*>(owner)->report_windows;
-        std::erase(windows, shown);
-        shown->hide();
-        Fl::delete_widget(shown);
-      },
-      this);
+  auto* window = new ReportWindow(title, text, prompts, [this](ReportWindow* closed) {
+    std::erase(report_windows, closed);
+  });
   report_windows.push_back(window);
   window->show();
-  return window;
 }
 
 void MainWindow::show_report(const Report& report, bool chart_is_girl) {
