@@ -14,7 +14,6 @@ constexpr int arc_minutes_per_nakshatra = arc_minutes_per_circle / 27;  // 13°2
 constexpr int arc_minutes_per_navamsha = arc_minutes_per_sign / 9;      // 3°20', 200
 constexpr int degrees_per_sign = 30;
 constexpr int signs_per_circle = 12;
-constexpr int nakshatra_count = 27;
 
 constexpr double degrees_per_circle = 360.0;
 // A chart's daily motions are whole arc-seconds a day.
