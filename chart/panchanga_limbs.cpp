@@ -63,11 +63,11 @@ int nakshatra_pada(int moon) {
 
 LimbSpans limb_spans(UtMinute first, const int (&numbers)[limb_count], UtMinute until) {
   LimbSpans spans;
-  int shown[limb_count];  // by the chart of the minute reached
+  int running[limb_count];  // the number of the span not yet ended
+  int shown[limb_count];    // by the chart of the minute reached
   bool open[limb_count];
   for (int limb = 0; limb < limb_count; ++limb) {
-    spans.limbs[limb].push_back({numbers[limb], 0});
-    shown[limb] = numbers[limb];
+    running[limb] = shown[limb] = numbers[limb];
     open[limb] = true;
   }
   int open_count = limb_count;
@@ -96,12 +96,10 @@ LimbSpans limb_spans(UtMinute first, const int (&numbers)[limb_count], UtMinute 
       if (!open[limb]) continue;
       const Limb which = static_cast<Limb>(limb);
       const int now = limb_number(which, sun.position, moon.position);
-      LimbSpan& last = spans.limbs[limb].back();
-      if (shown[limb] == last.number && now == next_limb_number(which, last.number)) {
-        last.end = minute;
-        if (minute < until) {
-          spans.limbs[limb].push_back({now, 0});
-        } else {
+      if (shown[limb] == running[limb] && now == next_limb_number(which, running[limb])) {
+        spans.limbs[limb].push_back({running[limb], minute});
+        running[limb] = now;
+        if (minute >= until) {
           open[limb] = false;
           --open_count;
         }

@@ -70,41 +70,16 @@ SunSky meridian_crossing(UtSecond guess, double angle, const Observer& observer)
   return sky;
 }
 
-// Seconds from the sky's moment to where the Sun at its declination would
-// stand at the rule's altitude, rising or setting; none where it would not.
-std::optional<double> seconds_to_crossing(const SunSky& sky, bool rising,
-                                          const Observer& observer) {
-  const double cos_angle =
-      (observer.sin_altitude - observer.sin_latitude * std::sin(sky.declination)) /
-      (observer.cos_latitude * std::cos(sky.declination));
-  if (!(std::fabs(cos_angle) <= 1.0)) return std::nullopt;
-  const double angle = std::acos(cos_angle) * radians_to_degrees;
-  return signed_degrees((rising ? -angle : angle) - sky.hour_angle) * seconds_per_degree;
-}
-
 // The first second after low at which the Sun has risen (or set), where it
-// has not at low and has at high, between two transits.
+// has not at low and has at high, between two transits: between them its
+// altitude only climbs (or only falls).
 UtSecond crossing_between(const SunSky& low, const SunSky& high, bool rising,
                           const Observer& observer) {
   UtSecond before = low.second;
   UtSecond after = high.second;
-  std::optional<double> estimate = seconds_to_crossing(high, rising, observer);
-  double from = static_cast<double>(high.second);
-  // The hour angle at the Sun's declination leads there in a few probes; past
-  // those, halving the interval ends the search.
-  for (int probes = 0; after - before > 1; ++probes) {
-    UtSecond second = before + (after - before) / 2;
-    if (estimate && probes < 8) {
-      second =
-          std::clamp<UtSecond>(std::llround(from + *estimate), before + 1, after - 1);
-    }
-    const SunSky sky = sun_sky(second, observer);
-    const bool crossed = sky.up == rising;
-    (crossed ? after : before) = second;
-    estimate = seconds_to_crossing(sky, rising, observer);
-    from = static_cast<double>(second);
-    // Within the second: the neighbour on the other side decides.
-    if (estimate && std::fabs(*estimate) < 1.0) *estimate = crossed ? -1.0 : 1.0;
+  while (after - before > 1) {
+    const UtSecond second = before + (after - before) / 2;
+    (sun_sky(second, observer).up == rising ? after : before) = second;
   }
   return after;
 }

@@ -46,7 +46,7 @@ void append_third_level_text(std::string& out, const DashaSequence& sequence) {
     std::string line = label;
     const ThirdLevelPeriods third = third_level_periods(sequence, i);
     for (int k = 0; k < third.count; ++k) {
-      if (k > 0 && k % 3 == 0) {
+      if (k != 0 && k % 3 == 0) {
         append_line(out, line);
         line.assign(std::strlen(label), ' ');
       } else if (k > 0) {

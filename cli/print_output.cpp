@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <charconv>
 #include <climits>
 #include <csignal>
 #include <cstdlib>
@@ -65,11 +66,11 @@ LinkChain follow_links(std::string path) {
     if (starts_with(path.c_str(), "/dev/") || starts_with(path.c_str(), "/proc/"))
       chain.system_folders = true;
     if (chain.descriptor < 0 && starts_with(path.c_str(), own_descriptors)) {
+      // The whole rest is the descriptor's number, or this is no descriptor.
       const char* digits = path.c_str() + std::strlen(own_descriptors);
-      char* end = nullptr;
-      const long number = std::strtol(digits, &end, 10);
-      if (end != digits && *end == '\0' && number >= 0 && number < 1 << 20)
-        chain.descriptor = static_cast<int>(number);
+      const char* end = path.c_str() + path.size();
+      int number = -1;
+      if (std::from_chars(digits, end, number).ptr == end) chain.descriptor = number;
     }
     char next[PATH_MAX + 1];
     const ssize_t length = readlink(path.c_str(), next, PATH_MAX);
@@ -107,22 +108,22 @@ std::string replaced_path(const std::string& target) {
 // A name of our own in the folder of path: the rename then stays within one
 // file system and so replaces the file in one step. The name is the file's
 // own with a suffix, its start cut so that it stays within a name's bytes.
+// The output's temporary is named only once the file is made.
 int create_temporary(PrintOutput& output, const std::string& path) {
   const std::size_t slash = path.rfind('/');
   const std::string folder = slash == std::string::npos ? "" : path.substr(0, slash + 1);
   const std::string name = path.substr(folder.size());
-  for (int attempt = 0; attempt < 100; ++attempt) {
+  int fd = -1;
+  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
     const std::string suffix =
         ".tmp-" + std::to_string(getpid()) + "-" + std::to_string(attempt);
-    output.temporary = folder;
-    output.temporary += name.substr(0, NAME_MAX - suffix.size());
-    output.temporary += suffix;
-    const int fd =
-        open(output.temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0 || errno != EEXIST) return fd;
+    const std::string temporary =
+        folder + name.substr(0, NAME_MAX - suffix.size()) + suffix;
+    fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0) output.temporary = temporary;
+    if (fd < 0 && errno != EEXIST) break;
   }
-  errno = EEXIST;
-  return -1;
+  return fd;
 }
 
 }  // namespace
@@ -161,9 +162,7 @@ bool open_print_output(PrintOutput& output, const std::string& target,
   }
   const int fd = create_temporary(output, output.replaced);
   if (fd < 0) {
-    const int error_number = errno;
-    output.temporary.clear();
-    fail(output, "cannot write " + target, error_number);
+    fail(output, "cannot write " + target, errno);
     return false;
   }
   watch_temporary(output.temporary);

@@ -271,7 +271,7 @@ TEST_F(Print, ADeviceOrFifoIsWrittenThrough) {
 }
 
 // Mended: --output naming --append replaced the chart file, also through a
-// link that led nowhere yet, either way round; /dev/stdout
+// link that led nowhere yet, either way round, or by another hard link; /dev/stdout
 // (a link into /proc) had a file renamed over it, so a redirected standard
 // output stayed empty; a read-only file was replaced; a 254-byte name failed
 // for its temporary's; a file-size limit or SIGTERM left the temporary file.
@@ -281,6 +281,7 @@ TEST_F(Print, OutputTargets) {
   std::filesystem::create_symlink("real.txt", "to_real.txt");
   std::filesystem::create_symlink("fresh.vnt", "dangling.vnt");
   std::filesystem::create_symlink("dangling.vnt", "twice.vnt");
+  std::filesystem::create_hard_link("charts.vnt", "hard.vnt");
   write_file("locked.txt", "earlier");
   chmod("locked.txt", 0444);
   const std::string long_name(254, 'n');
@@ -296,6 +297,8 @@ TEST_F(Print, OutputTargets) {
        read_file("charts.vnt")},
       {chart + "--output new.vnt --append new.vnt", 2, "new.vnt", ""},
       {chart + "--output twice.vnt --append fresh.vnt", 2, "fresh.vnt", ""},
+      {chart + "--output hard.vnt --append charts.vnt", 2, "charts.vnt",
+       read_file("charts.vnt")},
       {chart + "--output fresh.vnt --append dangling.vnt", 2, "fresh.vnt", ""},
       {chart + "--output locked.txt", 1, "locked.txt", "earlier"},
       {chart + "--output to_real.txt", 0, "real.txt", run_print(chart).out},
