@@ -140,6 +140,14 @@ TEST(Reports, PolarDaysHaveNoSunriseAndSaySo) {
     EXPECT_TRUE(json["sunrise"].is_null() && json["sunset"].is_null());
     EXPECT_EQ(json["vara"]["number"], day.vara);
   }
+  // The first night after the midnight sun, in a zone whose midnight comes
+  // after the Sun's: it sets before midnight, not having risen that day.
+  const Json setting = Json::parse(
+      run_print("--report panchanga --from 2020-07-21 --to 2020-07-22 -u +01:00 "
+                "--lon 18.95 --lat 69.65 --format json")
+          .out);
+  EXPECT_TRUE(setting["sunrise"].is_null());
+  EXPECT_EQ(setting["sunset"].get<std::string>().substr(0, 10), "2020-07-21");
 }
 
 // The keys of JSON objects in the order written, from every level.
