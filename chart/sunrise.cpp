@@ -28,9 +28,8 @@ struct Observer {
 // The Sun from the place at one second.
 struct SunSky {
   UtSecond second;
-  double hour_angle;   // degrees, -180 to 180: negative before the upper transit
-  double declination;  // radians
-  bool up;             // at or above the rule's altitude
+  double hour_angle;  // degrees, -180 to 180: negative before the upper transit
+  bool up;            // at or above the rule's altitude
 };
 
 double signed_degrees(double degrees) { return wrap_degrees(degrees + 180.0) - 180.0; }
@@ -54,7 +53,7 @@ SunSky sun_sky(UtSecond second, const Observer& observer) {
   const double sin_altitude = observer.sin_latitude * std::sin(declination) +
                               observer.cos_latitude * std::cos(declination) *
                                   std::cos(hour_angle * degrees_to_radians);
-  return {second, hour_angle, declination, sin_altitude >= observer.sin_altitude};
+  return {second, hour_angle, sin_altitude >= observer.sin_altitude};
 }
 
 // The second nearest to where the Sun's hour angle is `angle` (0 at the upper

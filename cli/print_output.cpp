@@ -115,10 +115,12 @@ int create_temporary(PrintOutput& output, const std::string& path) {
   const std::string name = path.substr(folder.size());
   int fd = -1;
   for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-    const std::string suffix =
-        ".tmp-" + std::to_string(getpid()) + "-" + std::to_string(attempt);
-    const std::string temporary =
-        folder + name.substr(0, NAME_MAX - suffix.size()) + suffix;
+    std::string suffix = ".tmp-" + std::to_string(getpid());
+    suffix += '-';
+    suffix += std::to_string(attempt);
+    std::string temporary = folder;
+    temporary += name.substr(0, NAME_MAX - suffix.size());
+    temporary += suffix;
     fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0) output.temporary = temporary;
     if (fd < 0 && errno != EEXIST) break;
