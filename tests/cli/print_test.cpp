@@ -79,6 +79,7 @@ TEST_F(Print, EveryFormOfAValuePrintsTheSameBytes) {
       {"-u +5", "--utc-offset +05:00"},
       {"-u utc-3", "--utc-offset -03:00"},
       {"-u -0345", "--utc-offset -03:45"},
+      {"-u -1000", "--utc-offset -10:00"},
       {"-u UTC-00", "--utc-offset 00:00"},
       {"-T json -s north -n Test -p Delhi",
        "--format json --style north --name Test --place Delhi"},
