@@ -119,6 +119,14 @@ void append_third_level_json(JsonLine& line, const DashaSequence& sequence, int 
   line.raw("]"sv);
 }
 
+// A period's two lords, as the members "major" and "sub".
+void append_period_lords_json(JsonLine& line, const DashaPeriod& period) {
+  line.raw(R"("major":)"sv);
+  line.raw(json_lord(period.major_lord));
+  line.raw(R"(,"sub":)"sv);
+  line.raw(json_lord(period.sub_lord));
+}
+
 }  // namespace
 
 // The listing's entries as an array, each with its lords, day and date, and
@@ -129,10 +137,8 @@ void append_dashas_json(JsonLine& line, const DashaSequence& sequence, int level
     const DashaPeriod& period = sequence.periods[i];
     char date[date_text_size];
     format_date(date, period.start_day);
-    line.raw(i == 0 ? R"({"major":)"sv : R"(,{"major":)"sv);
-    line.raw(json_lord(period.major_lord));
-    line.raw(R"(,"sub":)"sv);
-    line.raw(json_lord(period.sub_lord));
+    line.raw(i == 0 ? "{"sv : ",{"sv);
+    append_period_lords_json(line, period);
     line.raw(R"(,"day":)"sv);
     line.value(period.start_day);
     line.raw(R"(,"date":)"sv);
@@ -163,10 +169,8 @@ void append_running_json(JsonLine& line, const DashaSequence& sequence, int runn
   RunningDates dates;
   format_running_dates(dates, sequence, running);
   const DashaPeriod& period = sequence.periods[running];
-  line.raw(R"({"major":)"sv);
-  line.raw(json_lord(period.major_lord));
-  line.raw(R"(,"sub":)"sv);
-  line.raw(json_lord(period.sub_lord));
+  line.raw("{"sv);
+  append_period_lords_json(line, period);
   line.raw(R"(,"start_date":)"sv);
   line.text(dates.start);
   line.raw(R"(,"end_date":)"sv);

@@ -2,7 +2,6 @@
 
 #include <cstdio>
 #include <cstring>
-#include <iterator>
 
 #include "chart/position_derivations.h"
 #include "chart/vargas.h"
@@ -63,14 +62,10 @@ void append_south_picture(std::string& out, const Chart& chart) {
     int left = SouthCellOrigin[sign].dx / pixels_per_cell * (cell_width + 1);
     // The window leaves the fixed signs unnamed; text needs them on the border.
     put(grid, top, left + 2, SignAbbrev[sign]);
-    int bodies[body_count];
-    int count = bodies_in_sign(chart, sign, bodies);
-    for (int slot = 0;
-         slot < count && slot < static_cast<int>(std::size(SouthSlotOffset)); ++slot) {
-      char label[body_label_size];
-      format_body_label(label, chart, bodies[slot]);
+    const SouthCellLabels cell = south_cell_labels(chart, sign);
+    for (int slot = 0; slot < cell.count; ++slot) {
       const TextOffset& at = SouthSlotOffset[slot];
-      put(grid, top + 1 + slot_row(at), left + slot_column(at), label);
+      put(grid, top + 1 + slot_row(at), left + slot_column(at), cell.labels[slot]);
     }
   }
   for (const auto& row : grid) append_line(out, row, grid_columns);

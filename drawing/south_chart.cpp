@@ -1,9 +1,9 @@
 #include "drawing/south_chart.h"
 
+#include <algorithm>
 #include <iterator>
 
 #include "chart/position_derivations.h"
-#include "drawing/body_label.h"
 
 namespace {
 constexpr int figure_width = 360;
@@ -18,6 +18,18 @@ const TextOffset SouthCellOrigin[12] = {
 const TextOffset SouthSlotOffset[9] = {
     {4, 2}, {4, 14}, {4, 26}, {4, 38}, {4, 50}, {48, 2}, {48, 14}, {48, 26}, {48, 38},
 };
+
+SouthCellLabels south_cell_labels(const Chart& chart, int sign) {
+  int bodies[body_count];
+  const int count = bodies_in_sign(chart, sign, bodies);
+  // Only a chart not computed yet (all zero) puts a tenth body in a sign:
+  // the nodes always stand six signs apart.
+  SouthCellLabels cell;
+  cell.count = std::min(count, static_cast<int>(std::size(SouthSlotOffset)));
+  for (int slot = 0; slot < cell.count; ++slot)
+    format_body_label(cell.labels[slot], chart, bodies[slot]);
+  return cell;
+}
 
 void draw_south_chart(ChartCanvas& canvas, const Chart& chart, int x, int y) {
   constexpr int w = figure_width;
@@ -40,17 +52,11 @@ void draw_south_chart(ChartCanvas& canvas, const Chart& chart, int x, int y) {
   canvas.draw_line(x + 3 * q, y + 2 * q, x + w, y + 2 * q);
 
   for (int sign = 0; sign < 12; ++sign) {
-    int bodies[body_count];
-    int count = bodies_in_sign(chart, sign, bodies);
-    // Only a chart not computed yet (all zero) puts a tenth body in a sign:
-    // the nodes always stand six signs apart.
-    for (int slot = 0;
-         slot < count && slot < static_cast<int>(std::size(SouthSlotOffset)); ++slot) {
-      char label[body_label_size];
-      format_body_label(label, chart, bodies[slot]);
+    const SouthCellLabels cell = south_cell_labels(chart, sign);
+    for (int slot = 0; slot < cell.count; ++slot) {
       int dx = SouthCellOrigin[sign].dx + SouthSlotOffset[slot].dx;
       int dy = SouthCellOrigin[sign].dy + SouthSlotOffset[slot].dy;
-      canvas.draw_text(label, x + dx, y + dy + 12);
+      canvas.draw_text(cell.labels[slot], x + dx, y + dy + 12);
     }
   }
 }
