@@ -315,20 +315,25 @@ TEST_F(Print, OutputTargets) {
   // Standard output redirected to a file, named as /dev/stdout names it, by
   // a link into /proc: written on standard output itself, between what the
   // shell writes before and after. The link is the test's own, so that a
-  // fault renaming over it cannot replace the system's /dev/stdout.
-  write_file("redirected.txt", "head\n");
-  std::filesystem::create_symlink("/proc/self/fd/1", "stdout");
-  const std::string said = said_in_child([&] {
-    const int file = open("redirected.txt", O_WRONLY);
-    lseek(file, 0, SEEK_END);
-    dup2(file, 1);
-    const char* argv[] = {"vantrel-print", "--date",   "2000-01-01", "--time",
-                          "12:00",         "--output", "stdout",     nullptr};
-    const int status = run_print_command(7, argv, stdin, stdout, stderr);
-    return std::to_string(status) + (write(1, "tail\n", 5) == 5 ? "" : "?");
-  });
-  EXPECT_EQ(said, "0");
-  EXPECT_EQ(read_file("redirected.txt"), "head\n" + run_print(chart).out + "tail\n");
+  // fault renaming over it cannot replace the system's /dev/stdout. So is
+  // standard input opened for writing (`<>`), from where it stands.
+  for (const int descriptor : {1, 0}) {
+    SCOPED_TRACE(descriptor);
+    const std::string name = "fd" + std::to_string(descriptor);
+    write_file(name + ".txt", "head\nrest\n");
+    std::filesystem::create_symlink("/proc/self/fd/" + std::to_string(descriptor), name);
+    const std::string said = said_in_child([&] {
+      const int file = open((name + ".txt").c_str(), O_RDWR);
+      lseek(file, 5, SEEK_SET);
+      dup2(file, descriptor);
+      const char* argv[] = {"vantrel-print", "--date",   "2000-01-01", "--time",
+                            "12:00",         "--output", name.c_str(), nullptr};
+      const int status = run_print_command(7, argv, stdin, stdout, stderr);
+      return std::to_string(status) + (write(descriptor, "tail\n", 5) == 5 ? "" : "?");
+    });
+    EXPECT_EQ(said, "0");
+    EXPECT_EQ(read_file(name + ".txt"), "head\n" + run_print(chart).out + "tail\n");
+  }
 
   // Stopped while writing, or past a file-size limit: no temporary left.
   const std::string limited = said_in_child([] {
